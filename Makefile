@@ -1,0 +1,41 @@
+# Entry points for a fresh machine: `make test` and (later) `make play`.
+# Each installs what is missing, configures and builds first.
+
+BUILD      := build
+NATIVE     := $(BUILD)/native
+JOBS       ?= $(shell nproc)
+WINEENV    := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+ARGS       ?=
+
+.PHONY: all deps build native test clean
+
+all: build
+
+deps:
+	@sh scripts/install-deps.sh
+
+$(NATIVE)/Makefile: | deps
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug
+
+native: $(NATIVE)/Makefile
+	cmake --build $(NATIVE) -j $(JOBS)
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	      -DCMAKE_BUILD_TYPE=Release -DTUCKLE_NATIVE_DIR=$(CURDIR)/$(NATIVE)
+
+build: $(BUILD)/CMakeCache.txt native
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The Wine prefix is made once (about 10 s) so that no test pays for it.
+$(BUILD)/wineprefix/system.reg: | deps
+	mkdir -p $(BUILD)
+	$(WINEENV) xvfb-run -a wineboot -i >/dev/null 2>&1 || true
+	$(WINEENV) wineserver -w || true
+
+test: build $(BUILD)/wineprefix/system.reg
+	cd $(BUILD) && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
+	    ctest --output-on-failure $(ARGS)
+
+clean:
+	rm -rf $(BUILD)
