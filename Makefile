@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 WINEENV    := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 ARGS       ?=
 
-.PHONY: all deps build native test clean
+.PHONY: all deps build native test bench clean
 
 all: build
 
@@ -36,6 +36,13 @@ $(BUILD)/wineprefix/system.reg: | deps
 test: build $(BUILD)/wineprefix/system.reg
 	cd $(BUILD) && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
 	    ctest --output-on-failure $(ARGS)
+
+# Benchmarks print figures and ratios; they assert nothing.
+bench: build $(BUILD)/wineprefix/system.reg
+	@cd $(BUILD) && for b in bench/*_bench.exe; do \
+	    [ -e "$$b" ] || continue; echo "== $$b"; \
+	    $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" wine "$$b" || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD)
