@@ -2,4 +2,20 @@
 #ifndef WICKER_H
 #define WICKER_H
 
+#include "foundation/runtime_check.h"
+#include "foundation/property.h"
+#include "foundation/string.h"
+#include "foundation/string_list.h"
+#include "foundation/startup.h"
+#include "foundation/app.h"
+#include "foundation/screen.h"
+#include "foundation/image.h"
+#include "controls/tree_item.h"
+#include "system/system.h"
+#include "system/mouse.h"
+#include "system/icon_object.h"
+#include "system/byte_buffer.h"
+#include "system/language_table.h"
+#include "system/sheet_writer.h"
+
 #endif

@@ -1,0 +1,34 @@
+#include "runtime_check.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+bool RuntimeCheck(bool condition, const char* expression, const char* file, long line,
+                  const char* compileDate, const char* compileTime)
+{
+    if (condition)
+        return true;
+
+    // At most MAX_PATH (260) bytes of module name; older systems leave a
+    // truncated name unterminated, hence the extra byte.
+    char program[MAX_PATH + 1] = "";
+    GetModuleFileNameA(NULL, program, MAX_PATH);
+    program[MAX_PATH] = '\0';
+
+    char message[1024];
+    std::snprintf(message, sizeof message,
+                  "Assertion failed!\r\n\r\nProgram: %s\r\nFILE: %s\r\nLINE: %ld\r\n\r\n"
+                  "Expression: %s\r\n\r\nCompiled on : %s at %s\r\n\r\n\r\n"
+                  "For help, please consult the Wicker toolkit's help manual on the toolkit's web site.",
+                  program, file ? file : "", line, expression ? expression : "",
+                  compileDate ? compileDate : "", compileTime ? compileTime : "");
+
+    // MB_ABORTRETRYIGNORE | MB_ICONERROR | MB_DEFBUTTON3 (0x212): Ignore is the default.
+    int answer = MessageBoxA(NULL, message, "Wicker runtime check",
+                             MB_ABORTRETRYIGNORE | MB_ICONERROR | MB_DEFBUTTON3);
+    if (answer == IDABORT)
+        std::exit(0);
+    return false;
+}
