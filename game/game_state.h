@@ -61,6 +61,10 @@ struct GameState {
 
     // Which variant the small dialogs show.
     int dialogMode;
+
+    // The main window's caption: "Tuckle's - " and the subject name, which
+    // may be a full 59-character line.
+    char windowTitle[80];
 };
 
 #endif

@@ -1,5 +1,7 @@
 #include "guessing_engine.h"
 
+#include "utterances.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -72,9 +74,7 @@ bool DrawNextWord(GameState& game)
     Append(game.picturePath, sizeof game.picturePath, "\\");
     Append(game.picturePath, sizeof game.picturePath, game.currentPicture);
 
-    std::strcpy(game.speechText, " \"");
-    Append(game.speechText, sizeof game.speechText, game.currentWord);
-    Append(game.speechText, sizeof game.speechText, "\"");
+    SetWordUtterance(game);
     return true;
 }
 

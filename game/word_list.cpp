@@ -32,7 +32,7 @@ ListLoad LoadWordList(GameState& game)
     game.wordCount = 0;
     game.poolCount = 0;
 
-    char path[sizeof game.subjectFolder + sizeof WordListFile + 1];
+    char path[WordListPathBytes];
     WordListPath(game, path, sizeof path);
     std::FILE* file = OpenForReading(path);
     if (!file) return ListUnreadable;

@@ -7,6 +7,9 @@
 
 extern const char WordListFile[];  // "data.txt"
 
+// Room for a word list's path: a subject folder, a backslash and the name.
+const int WordListPathBytes = 64 + 1 + 8 + 1;
+
 // Writes the word list's path below the current directory ("folder\data.txt")
 // into path, a buffer of the given size.
 void WordListPath(const GameState& game, char* path, int size);

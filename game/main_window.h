@@ -1,0 +1,24 @@
+// The main game window: one modal dialog holding the whole game.
+#ifndef TUCKLE_MAIN_WINDOW_H
+#define TUCKLE_MAIN_WINDOW_H
+
+#include <windows.h>
+
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Refreshes the display after a turn and finishes a won or lost word.
+void ShowTurnResult(HWND dialog);
+
+// Loads and shows the stage bitmap for wrongCount.
+void ShowStagePicture();
+
+// Draws the next word, shows the first stage and speaks the word. Returns
+// false when the subject has no word to draw.
+bool StartNextWord();
+
+void ResetTallies(HWND dialog);
+
+// Shows the picture of the word in play in control 1029.
+void RebuildWordPicture(HWND dialog);
+
+#endif
