@@ -10,6 +10,8 @@
 #include "foundation/app.h"
 #include "foundation/screen.h"
 #include "foundation/image.h"
+#include "foundation/control.h"
+#include "system/region_object.h"
 #include "controls/tree_item.h"
 #include "system/system.h"
 #include "system/mouse.h"

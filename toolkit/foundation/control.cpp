@@ -1,0 +1,768 @@
+// The control base: window state through properties, shared window
+// operations, named timers, tooltips, and the stock procedures.
+#include "control.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Sizes written through Width, Height and Resize never go below this.
+const int MinimumSide = 10;
+// The opacity of a wrapper that never had its transparency set.
+const BYTE FullOpacity = 100;
+// The tool structure size the toolkit registers tooltips with (TTTOOLINFOA
+// without the reserved pointer of newer common controls).
+const UINT ToolInfoSize = 44;
+// TTF_IDISHWND | TTF_SUBCLASS.
+const UINT ToolFlags = TTF_IDISHWND | TTF_SUBCLASS;
+// The most tooltip text kept, so that reading it back fits the read buffer
+// whatever the common-controls version copies.
+const std::size_t ToolTextLimit = 1023;
+const std::size_t ToolTextBuffer = ToolTextLimit + 1;
+// SetLayeredWindowAttributes(window, colour key, alpha, flags).
+typedef BOOL(WINAPI* LayeredAttributesFunction)(HWND, COLORREF, BYTE, DWORD);
+const DWORD LayeredAlpha = 2;  // LWA_ALPHA
+const LONG LayeredStyle = 0x80000;  // WS_EX_LAYERED
+const LONG PressedStyle = WS_EX_CLIENTEDGE;
+
+// Whether the left button went down on a clickable control; one at a time,
+// the mouse capture sees to that.
+bool clickablePressed = false;
+
+// Reads the tool text of a tooltip window registered by SetToolTipValue.
+String ReadToolText(HWND tooltip, HWND owner, HWND tool)
+{
+    std::vector<char> buffer(ToolTextBuffer + 1, '\0');
+    TTTOOLINFOA info;
+    std::memset(&info, 0, sizeof info);
+    info.cbSize = ToolInfoSize;
+    info.uFlags = ToolFlags;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = buffer.data();
+    // Newer common controls take the buffer size in the first parameter.
+    SendMessageA(tooltip, TTM_GETTEXTA, ToolTextBuffer, reinterpret_cast<LPARAM>(&info));
+    buffer[ToolTextBuffer] = '\0';
+    return String(buffer.data());
+}
+
+}  // namespace
+
+WNDPROC clickablePreviousProc = NULL;
+
+Control::Control()
+    : timerCount(0),
+      tooltip(NULL),
+      fillChild(NULL),
+      backColor(0),
+      opacity(FullOpacity),
+      hasBackColor(0),
+      id(0),
+      printLine(0),
+      parent(GetDesktopWindow()),
+      hwnd(NULL),
+      timers(),
+      trayId(0)
+{
+    BindProperties();
+}
+
+Control::Control(HWND window) : Control()
+{
+    hwnd = window;
+    parent = GetParent(window);
+}
+
+Control::Control(const Control& other)
+    : timerCount(other.timerCount),
+      tooltip(other.tooltip),
+      fillChild(other.fillChild),
+      backColor(other.backColor),
+      opacity(other.opacity),
+      hasBackColor(other.hasBackColor),
+      id(other.id),
+      printLine(other.printLine),
+      parent(other.parent),
+      hwnd(other.hwnd),
+      timers(other.timers),
+      trayId(other.trayId)
+{
+    BindProperties();
+}
+
+Control& Control::operator=(const Control& other)
+{
+    if (this == &other)
+        return *this;
+    timerCount = other.timerCount;
+    tooltip = other.tooltip;
+    fillChild = other.fillChild;
+    backColor = other.backColor;
+    opacity = other.opacity;
+    hasBackColor = other.hasBackColor;
+    id = other.id;
+    printLine = other.printLine;
+    parent = other.parent;
+    hwnd = other.hwnd;
+    timers = other.timers;
+    trayId = other.trayId;
+    return *this;
+}
+
+void Control::BindProperties()
+{
+    BackColor.Bind(this, NULL, &Control::SetBackColorValue);
+    Text.Bind(this, &Control::GetTextValue, &Control::SetTextValue);
+    Caption.Bind(this, &Control::GetTextValue, &Control::SetTextValue);
+    ToolTip.Bind(this, &Control::GetToolTipValue, &Control::SetToolTipValue);
+    Width.Bind(this, &Control::GetWidthValue, &Control::SetWidthValue);
+    Height.Bind(this, &Control::GetHeightValue, &Control::SetHeightValue);
+    Visible.Bind(this, &Control::GetVisibleValue, &Control::SetVisibleValue);
+    Enabled.Bind(this, &Control::GetEnabledValue, &Control::SetEnabledValue);
+    TextLength.Bind(this, &Control::GetTextLengthValue, NULL);
+    DC.Bind(this, &Control::GetDCValue, NULL);
+    Left.Bind(this, &Control::GetLeftValue, &Control::SetLeftValue);
+    Top.Bind(this, &Control::GetTopValue, &Control::SetTopValue);
+    ClientWidth.Bind(this, &Control::GetClientWidthValue, NULL);
+    ClientHeight.Bind(this, &Control::GetClientHeightValue, NULL);
+    ClipChildren.Bind(this, NULL, &Control::SetClipChildrenValue);
+    Transparency.Bind(this, &Control::GetTransparencyValue, &Control::SetTransparencyValue);
+    Region.Bind(this, &Control::GetRegionValue, &Control::SetRegionValue);
+}
+
+// ---- properties ----
+
+void Control::SetBackColorValue(COLORREF color)
+{
+    backColor = color;
+    hasBackColor = 1;
+    HDC dc = ::GetDC(hwnd);
+    if (dc != NULL) {
+        SetBkColor(dc, color);
+        ReleaseDC(hwnd, dc);
+    }
+    SetUserData(this);
+    InvalidateRect(hwnd, NULL, TRUE);
+}
+
+String Control::GetTextValue()
+{
+    int length = GetTextLengthValue();
+    if (length <= 0)
+        return String();
+    std::vector<char> buffer(length + 1, '\0');
+    int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
+    if (copied < 0)
+        copied = 0;
+    return String(buffer.data(), copied);
+}
+
+void Control::SetTextValue(const String& text)
+{
+    SetWindowTextA(hwnd, text.CStr());
+}
+
+String Control::GetToolTipValue()
+{
+    if (tooltip == NULL)
+        return String();
+    return ReadToolText(tooltip, parent, hwnd);
+}
+
+void Control::SetToolTipValue(const String& text)
+{
+    if (tooltip != NULL)
+        DestroyWindow(tooltip);
+    tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, NULL,
+                              GetModuleHandleA(NULL), NULL);
+    if (tooltip == NULL)
+        return;
+    String kept(text.CStr(), text.size() > ToolTextLimit ? ToolTextLimit : text.size());
+    TTTOOLINFOA info;
+    std::memset(&info, 0, sizeof info);
+    info.cbSize = ToolInfoSize;
+    info.uFlags = ToolFlags;
+    info.hwnd = parent;
+    info.uId = reinterpret_cast<UINT_PTR>(hwnd);
+    info.lpszText = const_cast<char*>(kept.CStr());
+    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageA(tooltip, TTM_ACTIVATE, TRUE, 0);
+}
+
+int Control::GetWidthValue()
+{
+    if (hwnd == NULL)
+        return -1;
+    RECT box = {0, 0, 0, 0};
+    GetWindowRect(hwnd, &box);
+    return box.right - box.left;
+}
+
+void Control::SetWidthValue(int width)
+{
+    if (width < MinimumSide)
+        width = MinimumSide;
+    MoveWindow(hwnd, GetLeftValue(), GetTopValue(), width, GetHeightValue(), TRUE);
+}
+
+int Control::GetHeightValue()
+{
+    if (hwnd == NULL)
+        return -1;
+    RECT box = {0, 0, 0, 0};
+    GetWindowRect(hwnd, &box);
+    return box.bottom - box.top;
+}
+
+void Control::SetHeightValue(int height)
+{
+    if (height < MinimumSide)
+        height = MinimumSide;
+    MoveWindow(hwnd, GetLeftValue(), GetTopValue(), GetWidthValue(), height, TRUE);
+}
+
+bool Control::GetVisibleValue()
+{
+    return IsWindowVisible(hwnd) != FALSE;
+}
+
+void Control::SetVisibleValue(bool visible)
+{
+    ShowWindow(hwnd, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool Control::GetEnabledValue()
+{
+    return IsWindowEnabled(hwnd) != FALSE;
+}
+
+void Control::SetEnabledValue(bool enabled)
+{
+    EnableWindow(hwnd, enabled ? TRUE : FALSE);
+}
+
+int Control::GetTextLengthValue()
+{
+    return GetWindowTextLengthA(hwnd);
+}
+
+HDC Control::GetDCValue()
+{
+    return ::GetDC(hwnd);
+}
+
+namespace {
+// The window's top-left corner in its current parent's client coordinates.
+POINT CornerInParent(HWND window)
+{
+    RECT box = {0, 0, 0, 0};
+    GetWindowRect(window, &box);
+    POINT corner = {box.left, box.top};
+    ScreenToClient(GetParent(window), &corner);
+    return corner;
+}
+}  // namespace
+
+int Control::GetLeftValue()
+{
+    return CornerInParent(hwnd).x;
+}
+
+void Control::SetLeftValue(int left)
+{
+    Move(left, GetTopValue());
+}
+
+int Control::GetTopValue()
+{
+    return CornerInParent(hwnd).y;
+}
+
+void Control::SetTopValue(int top)
+{
+    Move(GetLeftValue(), top);
+}
+
+int Control::GetClientWidthValue()
+{
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hwnd, &client);
+    return client.right - client.left;
+}
+
+int Control::GetClientHeightValue()
+{
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hwnd, &client);
+    return client.bottom - client.top;
+}
+
+void Control::SetClipChildrenValue(bool clip)
+{
+    if (clip)
+        AddStyle(WS_CLIPCHILDREN);
+    else
+        RemoveStyle(WS_CLIPCHILDREN);
+}
+
+BYTE Control::GetTransparencyValue()
+{
+    return opacity;
+}
+
+void Control::SetTransparencyValue(BYTE percent)
+{
+    if (percent == 0) {
+        RemoveExStyle(LayeredStyle);
+        return;
+    }
+    AddExStyle(LayeredStyle);
+    HMODULE user = GetModuleHandleA("user32.dll");
+    if (user == NULL)
+        return;
+    LayeredAttributesFunction setAttributes = reinterpret_cast<LayeredAttributesFunction>(
+        reinterpret_cast<void*>(GetProcAddress(user, "SetLayeredWindowAttributes")));
+    if (setAttributes == NULL)
+        return;
+    BYTE alpha = static_cast<BYTE>((percent * 255) / 100);
+    setAttributes(hwnd, 0, alpha, LayeredAlpha);
+    opacity = percent;
+}
+
+RegionObject Control::GetRegionValue()
+{
+    HRGN copy = CreateRectRgn(0, 0, 0, 0);
+    if (copy == NULL)
+        return RegionObject();
+    if (GetWindowRgn(hwnd, copy) == ERROR) {
+        DeleteObject(copy);
+        return RegionObject();
+    }
+    return RegionObject(copy);
+}
+
+void Control::SetRegionValue(const RegionObject& region)
+{
+    // The system owns a region once the window has it, so the window gets a
+    // duplicate and the caller's object keeps (and later deletes) its own.
+    HRGN handed = RegionObject::Duplicate(region.region);
+    if (SetWindowRgn(hwnd, handed, TRUE) == 0 && handed != NULL)
+        DeleteObject(handed);
+}
+
+// ---- operations ----
+
+void Control::Show()
+{
+    ShowWindow(hwnd, SW_SHOW);
+}
+
+void Control::Hide()
+{
+    ShowWindow(hwnd, SW_HIDE);
+}
+
+void Control::Enable()
+{
+    EnableWindow(hwnd, TRUE);
+}
+
+void Control::Disable()
+{
+    EnableWindow(hwnd, FALSE);
+}
+
+bool Control::Destroy()
+{
+    return DestroyWindow(hwnd) != FALSE;
+}
+
+bool Control::Exists() const
+{
+    return hwnd != NULL;
+}
+
+void Control::Move(int x, int y)
+{
+    if (x < 0)
+        x = 0;
+    if (y < 0)
+        y = 0;
+    MoveWindow(hwnd, x, y, GetWidthValue(), GetHeightValue(), TRUE);
+    UpdateWindow(parent);
+}
+
+int Control::Resize(int width, int height, bool centre)
+{
+    if (width < MinimumSide)
+        width = MinimumSide;
+    if (height < MinimumSide)
+        height = MinimumSide;
+    MoveWindow(hwnd, GetLeftValue(), GetTopValue(), width, height, TRUE);
+    int updated = UpdateWindow(parent);
+    if (!centre)
+        return updated;
+    Centre();
+    return 0;
+}
+
+void Control::Centre()
+{
+    if (parent == NULL)
+        return;
+    Control reference(HasStyle(WS_CHILD) ? parent : GetDesktopWindow());
+    int x = (reference.ClientWidth - GetWidthValue()) / 2;
+    int y = (reference.ClientHeight - GetHeightValue()) / 2;
+    Move(x, y);
+}
+
+void Control::FitWidth()
+{
+    if (parent == NULL)
+        return;
+    Control outer(parent);
+    SetWidthValue(outer.ClientWidth);
+    SetLeftValue(0);
+}
+
+void Control::FitHeight()
+{
+    if (parent == NULL)
+        return;
+    Control outer(parent);
+    SetHeightValue(outer.ClientHeight);
+    SetTopValue(0);
+}
+
+void Control::FillParent()
+{
+    if (parent == NULL)
+        return;
+    Control outer(parent);
+    SetWidthValue(outer.ClientWidth);
+    SetHeightValue(outer.ClientHeight);
+    Move(0, 0);
+}
+
+int Control::Refresh()
+{
+    InvalidateRect(hwnd, NULL, TRUE);
+    return 1;
+}
+
+HWND Control::Focus()
+{
+    return SetFocus(hwnd);
+}
+
+void Control::KillFocus()
+{
+    SendMessageA(hwnd, WM_KILLFOCUS, 0, 0);
+}
+
+void Control::SetDefaultFont()
+{
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+}
+
+HFONT Control::GetFont()
+{
+    return reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+}
+
+void Control::SetFont(HFONT font)
+{
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void Control::LimitText(int count)
+{
+    SendMessageA(hwnd, EM_LIMITTEXT, count, 0);
+}
+
+LONG Control::GetStyle()
+{
+    return GetWindowLongA(hwnd, GWL_STYLE);
+}
+
+LONG Control::GetExStyle()
+{
+    return GetWindowLongA(hwnd, GWL_EXSTYLE);
+}
+
+bool Control::HasStyle(LONG bits)
+{
+    return (GetStyle() & bits) != 0;
+}
+
+bool Control::HasExStyle(LONG bits)
+{
+    return (GetExStyle() & bits) != 0;
+}
+
+namespace {
+// Writes a style word and has the frame recomputed; the old value.
+LONG ReplaceStyleWord(HWND window, int which, LONG value)
+{
+    LONG old = SetWindowLongA(window, which, value);
+    SetWindowPos(window, NULL, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+    return old;
+}
+}  // namespace
+
+LONG Control::SetStyle(LONG style)
+{
+    return ReplaceStyleWord(hwnd, GWL_STYLE, style);
+}
+
+LONG Control::AddStyle(LONG bits)
+{
+    return ReplaceStyleWord(hwnd, GWL_STYLE, GetStyle() | bits);
+}
+
+LONG Control::RemoveStyle(LONG bits)
+{
+    return ReplaceStyleWord(hwnd, GWL_STYLE, GetStyle() & ~bits);
+}
+
+LONG Control::SetExStyle(LONG style)
+{
+    return ReplaceStyleWord(hwnd, GWL_EXSTYLE, style);
+}
+
+LONG Control::AddExStyle(LONG bits)
+{
+    return ReplaceStyleWord(hwnd, GWL_EXSTYLE, GetExStyle() | bits);
+}
+
+LONG Control::RemoveExStyle(LONG bits)
+{
+    return ReplaceStyleWord(hwnd, GWL_EXSTYLE, GetExStyle() & ~bits);
+}
+
+int Control::GetId()
+{
+    return GetDlgCtrlID(hwnd);
+}
+
+HWND Control::CaptureMouse()
+{
+    return SetCapture(hwnd);
+}
+
+bool Control::ReleaseMouse()
+{
+    return ReleaseCapture() != FALSE;
+}
+
+int Control::MsgBox(const String& text, const String& caption, UINT type)
+{
+    return MessageBoxA(hwnd, text.CStr(), caption.CStr(), type);
+}
+
+int Control::InfoBox(const String& text, const String& caption)
+{
+    return MsgBox(text, caption, MB_ICONINFORMATION);
+}
+
+int Control::WarningBox(const String& text, const String& caption)
+{
+    return MsgBox(text, caption, MB_ICONWARNING);
+}
+
+int Control::ErrorBox(const String& text, const String& caption)
+{
+    return MsgBox(text, caption, MB_ICONERROR);
+}
+
+bool Control::AskYesNo(const String& text, const String& caption)
+{
+    return MsgBox(text, caption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+bool Control::AskOkCancel(const String& text, const String& caption)
+{
+    return MsgBox(text, caption, MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) == IDOK;
+}
+
+int Control::AskYesNoCancel(const String& text, const String& caption)
+{
+    int answer = MsgBox(text, caption, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3);
+    if (answer == IDYES)
+        return 0;
+    if (answer == IDNO)
+        return 1;
+    return 2;
+}
+
+int Control::AddHotKey(int identifier, UINT virtualKey, UINT modifiers)
+{
+    if (!RegisterHotKey(hwnd, identifier, modifiers, virtualKey))
+        return -1;
+    return identifier;
+}
+
+bool Control::AddTimer(const String& name, UINT intervalMs)
+{
+    if (TimerId(name) != -1)
+        return false;
+    ++timerCount;
+    int identifier = timerCount;
+    if (SetTimer(hwnd, identifier, intervalMs, NULL) == 0)
+        return false;
+    NamedTimer entry;
+    entry.name = name;
+    entry.id = identifier;
+    timers.push_back(entry);
+    return true;
+}
+
+int Control::TimerId(const String& name) const
+{
+    for (const NamedTimer& entry : timers) {
+        if (entry.name == name)
+            return entry.id;
+    }
+    return -1;
+}
+
+bool Control::KillTimerByName(const String& name)
+{
+    for (std::size_t index = 0; index < timers.size(); ++index) {
+        if (timers[index].name == name) {
+            int identifier = timers[index].id;
+            timers.erase(timers.begin() + index);
+            return KillTimer(hwnd, identifier) != FALSE;
+        }
+    }
+    return false;
+}
+
+void Control::SetUserData(void* pointer)
+{
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pointer));
+}
+
+DLGPROC Control::SetDialogProcedure(DLGPROC procedure)
+{
+    SetUserData(this);
+    return reinterpret_cast<DLGPROC>(
+        SetWindowLongPtrA(hwnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+DLGPROC Control::GetDialogProcedure()
+{
+    return reinterpret_cast<DLGPROC>(GetWindowLongPtrA(hwnd, DWLP_DLGPROC));
+}
+
+WNDPROC Control::SetWindowProcedure(WNDPROC procedure)
+{
+    SetUserData(this);
+    return reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+// ---- free functions and stock procedures ----
+
+Control* ControlFromWindow(HWND window)
+{
+    return reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+Control ControlView(const Control& other)
+{
+    Control view;
+    view.hwnd = other.hwnd;
+    view.parent = other.parent;
+    return view;
+}
+
+INT_PTR CALLBACK QuitOnCloseProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    if (message == WM_CLOSE)
+        PostQuitMessage(0);
+    return 0;
+}
+
+INT_PTR CALLBACK HideOnCloseProc(HWND window, UINT message, WPARAM, LPARAM)
+{
+    if (message == WM_CLOSE) {
+        Control* wrapper = ControlFromWindow(window);
+        if (wrapper != NULL)
+            wrapper->Hide();
+    }
+    return 0;
+}
+
+INT_PTR CALLBACK QuitOnCloseFillProc(HWND window, UINT message, WPARAM, LPARAM)
+{
+    if (message == WM_CLOSE) {
+        PostQuitMessage(0);
+    } else if (message == WM_SIZE) {
+        Control* wrapper = ControlFromWindow(window);
+        if (wrapper != NULL && wrapper->fillChild != NULL)
+            wrapper->fillChild->FillParent();
+    }
+    return 0;
+}
+
+INT_PTR CALLBACK ForwardCommandProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND)
+        SendMessageA(GetParent(window), WM_COMMAND, wParam, lParam);
+    return 0;
+}
+
+LRESULT CALLBACK ClickableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Control* wrapper = ControlFromWindow(window);
+    switch (message) {
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorA(NULL, IDC_HAND));
+        return TRUE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        Control pressed(window);
+        pressed.AddExStyle(PressedStyle);
+        clickablePressed = true;
+        SetCapture(window);
+        return 0;
+    }
+    case WM_LBUTTONUP: {
+        if (!clickablePressed)
+            return 0;
+        Control released(window);
+        released.RemoveExStyle(PressedStyle);
+        clickablePressed = false;
+        ReleaseCapture();
+        // The release point in client coordinates, unsigned: a release to the
+        // left of or above the control comes out large and so outside.
+        unsigned x = LOWORD(lParam);
+        unsigned y = HIWORD(lParam);
+        if (wrapper != NULL && wrapper->hwnd == window &&
+            x < static_cast<unsigned>(released.ClientWidth) &&
+            y < static_cast<unsigned>(released.ClientHeight)) {
+            SendMessageA(GetParent(window), WM_COMMAND, LOWORD(wrapper->id), lParam);
+        }
+        return 0;
+    }
+    default:
+        break;
+    }
+    if (clickablePreviousProc == NULL)
+        return DefWindowProcA(window, message, wParam, lParam);
+    return CallWindowProcA(clickablePreviousProc, window, message, wParam, lParam);
+}
+
+void MakeClickable(Control& control)
+{
+    WNDPROC previous = control.SetWindowProcedure(ClickableProc);
+    if (previous != NULL && previous != ClickableProc)
+        clickablePreviousProc = previous;
+}

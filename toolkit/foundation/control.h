@@ -1,0 +1,251 @@
+// The record every toolkit window wrapper begins with, and the stock window
+// and dialog procedures through which events reach program code.
+#ifndef WICKER_FOUNDATION_CONTROL_H
+#define WICKER_FOUNDATION_CONTROL_H
+
+#include <windows.h>
+
+#include <vector>
+
+#include "property.h"
+#include "string.h"
+#include "../system/region_object.h"
+
+// One named timer of a wrapper: WM_TIMER carries `id` in its first parameter.
+struct NamedTimer {
+    String name;
+    int id;
+};
+
+// A thin view of one native window. It never owns the window: destroying a
+// wrapper leaves the window (its tooltip and procedures too) alive, and any
+// number of wrappers may view the same window. Every operation acts on `hwnd`;
+// with a null `hwnd` the system calls fail and their failure values come back.
+//
+// Concrete controls derive from it (or begin with it), set `id` and `parent`,
+// create their window with CreateWindowExA and store the handle in `hwnd`.
+struct Control {
+    // Last timer identifier handed out; identifiers are never reused.
+    int timerCount;
+    // The tooltip window, null until a tooltip text is set.
+    HWND tooltip;
+    // The control that QuitOnCloseFillProc stretches over this window's client
+    // area on every WM_SIZE (a frame's client-area control); null for none.
+    Control* fillChild;
+    // Background colour last written through BackColor, for painting procedures.
+    COLORREF backColor;
+    // Opacity percentage last set through Transparency; 100 at construction.
+    BYTE opacity;
+    // Write only: the background colour painting procedures use.
+    Property<Control, COLORREF> BackColor;
+    // 1 once BackColor was written.
+    BYTE hasBackColor;
+    // The window text (GetWindowTextA / SetWindowTextA).
+    Property<Control, String> Text;
+    // Same as Text.
+    Property<Control, String> Caption;
+    // The tooltip's text; empty while there is no tooltip window.
+    Property<Control, String> ToolTip;
+    // Outer size (GetWindowRect), -1 without a window; written values below 10 become 10.
+    Property<Control, int> Width;
+    Property<Control, int> Height;
+    // IsWindowVisible / ShowWindow.
+    Property<Control, bool> Visible;
+    // IsWindowEnabled / EnableWindow.
+    Property<Control, bool> Enabled;
+    // Read only: GetWindowTextLengthA.
+    Property<Control, int> TextLength;
+    // Read only: GetDC of the window; the reader releases it (ReleaseDC).
+    Property<Control, HDC> DC;
+    // Top-left corner in the client coordinates of the window's parent; negative
+    // values written become 0.
+    Property<Control, int> Left;
+    Property<Control, int> Top;
+    // Read only: GetClientRect.
+    Property<Control, int> ClientWidth;
+    Property<Control, int> ClientHeight;
+    // Write only: adds or removes WS_CLIPCHILDREN.
+    Property<Control, bool> ClipChildren;
+    // Opacity percentage 1 to 100 of a layered window; 0 removes WS_EX_LAYERED.
+    Property<Control, BYTE> Transparency;
+    // The window's shape (GetWindowRgn / SetWindowRgn); the window gets its own
+    // copy of a region written, so the RegionObject keeps what it owns.
+    Property<Control, RegionObject> Region;
+    // Control identifier, the menu argument of window creation.
+    int id;
+    // Where a form prints its next line of text; the base does not use it.
+    int printLine;
+    // The parent (or owner) window.
+    HWND parent;
+    // The control's own window; null until created.
+    HWND hwnd;
+    // The named timers, in the order they were added.
+    std::vector<NamedTimer> timers;
+    // A form's notification-area icon identifier; the base never sets it.
+    DWORD trayId;
+
+    // An empty wrapper: no window, parent the desktop window.
+    Control();
+    // Adopts a window the toolkit did not create; parent = GetParent of it.
+    explicit Control(HWND window);
+    // Copies every field and deep-copies the timers; the copy's properties are
+    // bound to the copy itself, so it stays usable on its own.
+    Control(const Control& other);
+    // Copies every field but the property bindings, which stay with the target.
+    Control& operator=(const Control& other);
+    // Releases `timers` only.
+    ~Control() = default;
+
+    // The recorded background colour and whether one was set.
+    COLORREF GetBackColor() const { return backColor; }
+    bool HasBackColor() const { return hasBackColor != 0; }
+
+    // ShowWindow SW_SHOW / SW_HIDE.
+    void Show();
+    void Hide();
+    // EnableWindow TRUE / FALSE.
+    void Enable();
+    void Disable();
+    // DestroyWindow; true when it succeeded.
+    bool Destroy();
+    // True when `hwnd` is not null.
+    bool Exists() const;
+    // MoveWindow to (x, y), negatives as 0, keeping the size; then UpdateWindow of `parent`.
+    void Move(int x, int y);
+    // MoveWindow at the current place with sizes of at least 10; UpdateWindow of
+    // `parent`; with `centre` Centre follows and 0 is returned, else UpdateWindow's result.
+    int Resize(int width, int height, bool centre);
+    // Centres in `parent`'s client area (a child) or the desktop's (top level);
+    // a window larger than that goes to 0, 0.
+    void Centre();
+    // Parent's client width, then Left 0.
+    void FitWidth();
+    // Parent's client height, then Top 0.
+    void FitHeight();
+    // Parent's client size at 0, 0.
+    void FillParent();
+    // InvalidateRect of the whole window with erase; 1.
+    int Refresh();
+    // SetFocus; the window that had the focus.
+    HWND Focus();
+    // Sends WM_KILLFOCUS (0, 0) to the window itself.
+    void KillFocus();
+    // WM_SETFONT with DEFAULT_GUI_FONT, no redraw.
+    void SetDefaultFont();
+    // WM_GETFONT.
+    HFONT GetFont();
+    // WM_SETFONT with redraw.
+    void SetFont(HFONT font);
+    // EM_LIMITTEXT.
+    void LimitText(int count);
+    // GetWindowLongA GWL_STYLE / GWL_EXSTYLE.
+    LONG GetStyle();
+    LONG GetExStyle();
+    // True when any of the bits is set.
+    bool HasStyle(LONG bits);
+    bool HasExStyle(LONG bits);
+    // Replace, OR in or clear style bits, then SetWindowPos SWP_FRAMECHANGED;
+    // each returns the old style.
+    LONG SetStyle(LONG style);
+    LONG AddStyle(LONG bits);
+    LONG RemoveStyle(LONG bits);
+    LONG SetExStyle(LONG style);
+    LONG AddExStyle(LONG bits);
+    LONG RemoveExStyle(LONG bits);
+    // GetDlgCtrlID.
+    int GetId();
+    // SetCapture; the previous capture window.
+    HWND CaptureMouse();
+    // ReleaseCapture.
+    bool ReleaseMouse();
+    // MessageBoxA owned by the window; the system's result.
+    int MsgBox(const String& text, const String& caption, UINT type);
+    // MessageBoxA with MB_ICONINFORMATION / MB_ICONWARNING / MB_ICONERROR.
+    int InfoBox(const String& text, const String& caption);
+    int WarningBox(const String& text, const String& caption);
+    int ErrorBox(const String& text, const String& caption);
+    // MB_YESNO question, No the default; true for Yes.
+    bool AskYesNo(const String& text, const String& caption);
+    // MB_OKCANCEL question, Cancel the default; true for OK.
+    bool AskOkCancel(const String& text, const String& caption);
+    // MB_YESNOCANCEL question, Cancel the default; 0 Yes, 1 No, 2 Cancel.
+    int AskYesNoCancel(const String& text, const String& caption);
+    // RegisterHotKey on the window; the identifier, or -1 on failure.
+    int AddHotKey(int identifier, UINT virtualKey, UINT modifiers);
+    // SetTimer under a new identifier; false for a name already in use or a failed SetTimer.
+    bool AddTimer(const String& name, UINT intervalMs);
+    // Identifier of the first timer with exactly this name, or -1.
+    int TimerId(const String& name) const;
+    // Removes the first timer of that name; false when there is none, else KillTimer's result.
+    bool KillTimerByName(const String& name);
+    // Stores the pointer in GWLP_USERDATA.
+    void SetUserData(void* pointer);
+    // Stores this wrapper in GWLP_USERDATA, then installs the dialog procedure
+    // (DWLP_DLGPROC); the previous one is returned.
+    DLGPROC SetDialogProcedure(DLGPROC procedure);
+    // The window's current dialog procedure (DWLP_DLGPROC).
+    DLGPROC GetDialogProcedure();
+    // Stores this wrapper in GWLP_USERDATA, then subclasses the window
+    // (GWLP_WNDPROC); returns the previous procedure, to which the new one
+    // passes unhandled messages with CallWindowProcA.
+    WNDPROC SetWindowProcedure(WNDPROC procedure);
+
+private:
+    void BindProperties();
+    void SetBackColorValue(COLORREF color);
+    String GetTextValue();
+    void SetTextValue(const String& text);
+    String GetToolTipValue();
+    void SetToolTipValue(const String& text);
+    int GetWidthValue();
+    void SetWidthValue(int width);
+    int GetHeightValue();
+    void SetHeightValue(int height);
+    bool GetVisibleValue();
+    void SetVisibleValue(bool visible);
+    bool GetEnabledValue();
+    void SetEnabledValue(bool enabled);
+    int GetTextLengthValue();
+    HDC GetDCValue();
+    int GetLeftValue();
+    void SetLeftValue(int left);
+    int GetTopValue();
+    void SetTopValue(int top);
+    int GetClientWidthValue();
+    int GetClientHeightValue();
+    void SetClipChildrenValue(bool clip);
+    BYTE GetTransparencyValue();
+    void SetTransparencyValue(BYTE percent);
+    RegionObject GetRegionValue();
+    void SetRegionValue(const RegionObject& region);
+};
+
+// The wrapper stored in a window's GWLP_USERDATA (null when none).
+Control* ControlFromWindow(HWND window);
+
+// A default wrapper viewing the same window as another: its `hwnd` and `parent`.
+Control ControlView(const Control& other);
+
+// Dialog procedure: WM_CLOSE posts the quit message (exit code 0). Returns 0.
+INT_PTR CALLBACK QuitOnCloseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Dialog procedure: WM_CLOSE hides the wrapper in GWLP_USERDATA. Returns 0.
+INT_PTR CALLBACK HideOnCloseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Dialog procedure: WM_CLOSE posts the quit message; WM_SIZE makes the
+// `fillChild` of the wrapper in GWLP_USERDATA fill its parent. Returns 0.
+INT_PTR CALLBACK QuitOnCloseFillProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Dialog procedure: WM_COMMAND is sent on unchanged to the window's parent. Returns 0.
+INT_PTR CALLBACK ForwardCommandProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Subclass procedure for a static picture control that acts as a button: hand
+// cursor, pressed look while the left button is held, and on a release inside
+// the control WM_COMMAND (low word of `id`, code 0; the release point) to the
+// parent. Everything else goes to the procedure saved in
+// `clickablePreviousProc` (the "STATIC" class procedure, one for all).
+LRESULT CALLBACK ClickableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The procedure ClickableProc passes unhandled messages to; process-wide.
+extern WNDPROC clickablePreviousProc;
+// Installs ClickableProc on the control with SetWindowProcedure and keeps the
+// previous procedure in `clickablePreviousProc` (never ClickableProc itself).
+void MakeClickable(Control& control);
+
+#endif
