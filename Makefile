@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 WINEENV    := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 ARGS       ?=
 
-.PHONY: all deps build native test bench clean
+.PHONY: all deps build native test bench play screenshots clean
 
 all: build
 
@@ -36,6 +36,21 @@ $(BUILD)/wineprefix/system.reg: | deps
 test: build $(BUILD)/wineprefix/system.reg
 	cd $(BUILD) && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
 	    ctest --output-on-failure $(ARGS)
+
+# Starts the game from the game folder on the user's display.
+play: build $(BUILD)/wineprefix/system.reg
+	@if [ -z "$$DISPLAY" ]; then \
+	    echo "There is no display to show the game on (DISPLAY is not set)."; \
+	    echo "Run 'make screenshots' to play a scripted game under Xvfb and save pictures."; \
+	    exit 1; fi
+	cd $(BUILD)/dist && $(WINEENV) wine tuckle.exe
+
+# Plays a scripted game under Xvfb and saves pictures in build/screenshots/.
+screenshots: build $(BUILD)/wineprefix/system.reg
+	rm -rf $(BUILD)/screenshots && mkdir -p $(BUILD)/screenshots
+	cd $(BUILD)/dist && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
+	    wine $(CURDIR)/$(BUILD)/tools/screenshots.exe . $(CURDIR)/$(BUILD)/screenshots
+	@ls $(BUILD)/screenshots
 
 # Benchmarks print figures and ratios; they assert nothing.
 bench: build $(BUILD)/wineprefix/system.reg

@@ -1,0 +1,255 @@
+// Plays a scripted game of the real tuckle.exe and takes pictures of its
+// windows at the moments worth looking at. Runs under Wine with an X display;
+// the pictures are taken by the host's ImageMagick `import`, which a Windows
+// program under Wine can start by its Unix path.
+//
+// Usage: screenshots.exe <game folder> <unix output folder>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string outputFolder;
+
+void Pause(DWORD ms)
+{
+    Sleep(ms);
+}
+
+HWND WaitForWindow(const char* caption, DWORD timeoutMs = 15000)
+{
+    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
+        HWND w = FindWindowA(NULL, caption);
+        if (w && IsWindowVisible(w)) return w;
+        Sleep(100);
+    }
+    return NULL;
+}
+
+struct Search { const char* prefix; HWND found; };
+
+BOOL CALLBACK MatchCaption(HWND w, LPARAM p)
+{
+    Search* s = reinterpret_cast<Search*>(p);
+    char text[128] = "";
+    GetWindowTextA(w, text, sizeof text);
+    if (IsWindowVisible(w) && std::strncmp(text, s->prefix, std::strlen(s->prefix)) == 0) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Finds a visible top-level window whose caption starts with prefix.
+HWND WaitForCaptionPrefix(const char* prefix, DWORD timeoutMs = 15000)
+{
+    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
+        Search s = {prefix, NULL};
+        EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        Sleep(100);
+    }
+    return NULL;
+}
+
+// Runs a host program and waits for it.
+void RunHost(const std::string& command)
+{
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
+        std::fprintf(stderr, "cannot run: %s\n", command.c_str());
+        return;
+    }
+    WaitForSingleObject(pi.hProcess, 20000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
+
+// Saves the window's screen rectangle as <name>.png.
+void Shoot(HWND window, const char* name)
+{
+    Pause(700);  // let the window finish painting
+    // Without a window manager the caption and the frame are not drawn:
+    // take the client area, and the menu bar above it when there is one.
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, NULL, reinterpret_cast<POINT*>(&r), 2);
+    if (GetMenu(window)) r.top -= GetSystemMetrics(SM_CYMENU);
+    char geometry[64];
+    std::snprintf(geometry, sizeof geometry, "%ldx%ld+%ld+%ld", r.right - r.left, r.bottom - r.top,
+                  r.left, r.top);
+    RunHost("/usr/bin/import -window root -crop " + std::string(geometry) + " +repage " +
+            outputFolder + "/" + name + ".png");
+    std::printf("saved %s.png\n", name);
+}
+
+std::string Text(HWND dialog, int id)
+{
+    char text[256] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void Press(HWND window, int id)
+{
+    PostMessageA(window, WM_COMMAND, id, 0);
+}
+
+// Reads the first subject's words, so the script can play a word to its win.
+std::vector<std::string> FirstSubjectWords()
+{
+    std::vector<std::string> words;
+    std::FILE* ini = std::fopen("tuckle.ini", "rb");
+    if (!ini) return words;
+    char name[128] = "", folder[128] = "";
+    std::fgets(name, sizeof name, ini);
+    std::fgets(folder, sizeof folder, ini);
+    std::fclose(ini);
+    folder[std::strcspn(folder, "\r\n")] = '\0';
+    std::FILE* data = std::fopen((std::string(folder) + "\\data.txt").c_str(), "rb");
+    if (!data) return words;
+    char line[128];
+    bool wordLine = true;
+    while (std::fgets(line, sizeof line, data)) {
+        line[std::strcspn(line, "\r\n")] = '\0';
+        if (wordLine) {
+            std::string w = line;
+            for (char& c : w) if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+            words.push_back(w);
+        }
+        wordLine = !wordLine;
+    }
+    std::fclose(data);
+    return words;
+}
+
+// Does the candidate agree with what the board shows?
+bool Fits(const std::string& word, const std::string& mask, const std::set<char>& wrong)
+{
+    if (word.size() != mask.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i) {
+        char w = word[i], m = mask[i];
+        if (wrong.count(w)) return false;
+        if (w == ' ') { if (m != '/') return false; continue; }
+        bool letter = w >= 'A' && w <= 'Z';
+        if (!letter) { if (m != w) return false; continue; }
+        if (m != '-' && m != w) return false;
+    }
+    return true;
+}
+
+// Answers the result box and waits for the next word.
+void CloseResult(HWND result)
+{
+    Press(result, 1042);
+    for (int i = 0; i < 100 && IsWindow(result); ++i) Sleep(100);
+    Pause(500);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: screenshots <game folder> <unix output folder>\n");
+        return 2;
+    }
+    outputFolder = argv[2];
+    SetCurrentDirectoryA(argv[1]);
+    std::vector<std::string> words = FirstSubjectWords();
+
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    char command[] = "tuckle.exe";
+    if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
+        std::fprintf(stderr, "cannot start tuckle.exe in %s\n", argv[1]);
+        return 1;
+    }
+    HWND main = WaitForCaptionPrefix("Tuckle's - ");
+    if (!main) {
+        std::fprintf(stderr, "the main window did not appear\n");
+        return 1;
+    }
+    Shoot(main, "01-start");
+
+    // A word in progress: two letters that often occur, one that rarely does.
+    Press(main, 1000 + ('E' - 'A' + 1));
+    Press(main, 1000 + ('A' - 'A' + 1));
+    Press(main, 1000 + ('Z' - 'A' + 1));
+    Pause(800);
+    // A letter may have finished a very short word; answer its box first.
+    if (HWND r = FindWindowA(NULL, "Tuckle - Win")) CloseResult(r);
+    if (HWND r = FindWindowA(NULL, "Tuckle - Lose")) CloseResult(r);
+    Shoot(main, "02-during-word");
+
+    // Lose a word: rare letters first, until the result box appears.
+    const char rare[] = "QJXZVKWYFBGHPMUCDLNSTRIOAE";
+    HWND lost = NULL;
+    for (const char* p = rare; *p && !lost; ++p) {
+        Press(main, 1000 + (*p - 'A' + 1));
+        Pause(300);
+        lost = FindWindowA(NULL, "Tuckle - Lose");
+        if (HWND won = FindWindowA(NULL, "Tuckle - Win")) CloseResult(won);
+    }
+    if ((lost = WaitForWindow("Tuckle - Lose", 3000))) {
+        Shoot(main, "03-lost-word");
+        Shoot(lost, "04-lost-box");
+        CloseResult(lost);
+    }
+
+    // Win a word: guess letters of the words that fit the board.
+    std::set<char> tried, wrong;
+    HWND won = NULL;
+    for (int turn = 0; turn < 26 && !won; ++turn) {
+        std::string mask = Text(main, 1028);
+        std::string wrongLine = Text(main, 1027);
+        for (char c : wrongLine) if (c != ' ') wrong.insert(c);
+        char next = 0;
+        for (const std::string& w : words)
+            if (Fits(w, mask, wrong))
+                for (char c : w)
+                    if (c >= 'A' && c <= 'Z' && !tried.count(c) && !next) next = c;
+        if (!next) break;
+        tried.insert(next);
+        Press(main, 1000 + (next - 'A' + 1));
+        Pause(400);
+        won = FindWindowA(NULL, "Tuckle - Win");
+    }
+    if (won) {
+        Shoot(main, "05-won-word");
+        Shoot(won, "06-won-box");
+        CloseResult(won);
+    }
+
+    Press(main, 5001);
+    if (HWND dialog = WaitForWindow("Tuckle - New Game")) {
+        Shoot(dialog, "07-new-game");
+        Press(dialog, 1045);
+    }
+    Pause(500);
+    Press(main, 5003);
+    if (HWND dialog = WaitForWindow("Tuckle - About")) {
+        Shoot(dialog, "08-about");
+        Press(dialog, 1042);
+    }
+    Pause(500);
+    Press(main, 5002);
+    if (HWND dialog = WaitForWindow("Tuckle - Exit")) {
+        Shoot(dialog, "09-exit");
+        Press(dialog, 1038);
+    }
+    WaitForSingleObject(pi.hProcess, 15000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return 0;
+}
