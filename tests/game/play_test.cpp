@@ -445,6 +445,12 @@ TEST_F(PlayTest, ExitAndAboutAnswerOnlyTheirButtons)
     Press(main, AboutCommand);
     HWND about = game.WaitForWindow("Tuckle - About");
     ASSERT_NE(about, nullptr);
+    std::vector<std::string> texts = ChildTexts(about, 1027);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "About Tuckle...");
+    EXPECT_EQ(texts[1].rfind("\r\nTuckle's pets are escaping...\r\n\r\n"
+                             "Only you can save them by spelling Tuckle's words correctly!\r\n\r\n", 0), 0u)
+        << texts[1];
     PressEscape(about);
     PressCloseBox(about);
     EXPECT_TRUE(Fence(about, OkayId)) << "the About box went away";

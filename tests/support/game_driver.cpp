@@ -55,6 +55,21 @@ BOOL CALLBACK FirstStaticText(HWND child, LPARAM data)
     return FALSE;
 }
 
+struct ChildSearch {
+    int id;
+    std::vector<std::string>* texts;
+};
+
+BOOL CALLBACK CollectChildText(HWND child, LPARAM data)
+{
+    ChildSearch& search = *reinterpret_cast<ChildSearch*>(data);
+    if (GetDlgCtrlID(child) != search.id) return TRUE;
+    char text[1024] = "";
+    GetWindowTextA(child, text, sizeof text);
+    search.texts->push_back(text);
+    return TRUE;
+}
+
 bool Near(COLORREF a, COLORREF b)
 {
     const int tolerance = 6;
@@ -267,6 +282,14 @@ std::string ControlText(HWND dialog, int id)
     char text[1024] = "";
     GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
+}
+
+std::vector<std::string> ChildTexts(HWND dialog, int id)
+{
+    std::vector<std::string> texts;
+    ChildSearch search = {id, &texts};
+    EnumChildWindows(dialog, CollectChildText, reinterpret_cast<LPARAM>(&search));
+    return texts;
 }
 
 std::vector<std::string> ListItems(HWND list)

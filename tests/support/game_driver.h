@@ -96,6 +96,9 @@ bool Fence(HWND dialog, int buttonId, DWORD timeout = Patience);
 
 // Text of a dialog control.
 std::string ControlText(HWND dialog, int id);
+// Texts of every child of a dialog with this id, in creation order (a
+// template may give a group box and a static the same id).
+std::vector<std::string> ChildTexts(HWND dialog, int id);
 // The items of a list box in another process. Under Wine LB_GETTEXT across
 // processes may answer in UTF-16; such answers are narrowed.
 std::vector<std::string> ListItems(HWND list);
