@@ -1,0 +1,165 @@
+#include "image_list.h"
+
+namespace {
+
+const int kIcons24Side = 24;
+const UINT kImageListFlags = ILC_MASK | ILC_COLOR8;
+const int kInitialImages = 0;
+const int kImageGrowth = 1000;
+const int kAppendIndex = -1;
+const int kAllImages = -1;
+
+static_assert(kImageListFlags == 9, "masked 8-bit image list");
+
+}  // namespace
+
+int IconSideOfKind(int sizeKind)
+{
+    if (sizeKind == kSmallIcons)
+        return GetSystemMetrics(SM_CXSMICON);
+    if (sizeKind == kIcons24)
+        return kIcons24Side;
+    return GetSystemMetrics(SM_CXICON);
+}
+
+ImageList::ImageList() : kind(kSmallIcons), handle(NULL)
+{
+    BindProperties();
+}
+
+ImageList::ImageList(int sizeKind) : kind(sizeKind), handle(NULL)
+{
+    BindProperties();
+    Create(sizeKind);
+}
+
+void ImageList::BindProperties()
+{
+    Count.Clear();
+    IconWidth.Clear();
+    IconHeight.Clear();
+    Count.Bind(this, &ImageList::GetCount, NULL);
+    IconWidth.Bind(this, &ImageList::GetIconWidth, &ImageList::SetIconWidth);
+    IconHeight.Bind(this, &ImageList::GetIconHeight, &ImageList::SetIconHeight);
+}
+
+// ImageList_Create with side x side icons of the kind.
+bool ImageList::Create(int sizeKind)
+{
+    int side = IconSideOfKind(sizeKind);
+    handle = ImageList_Create(side, side, kImageListFlags, kInitialImages, kImageGrowth);
+    return handle != NULL;
+}
+
+bool ImageList::EnsureCreated(int sizeKind)
+{
+    return handle != NULL || Create(sizeKind);
+}
+
+// ImageList_ReplaceIcon with index -1 (append).
+int ImageList::AppendIcon(HICON icon)
+{
+    if (handle == NULL || icon == NULL)
+        return -1;
+    return ImageList_ReplaceIcon(handle, kAppendIndex, icon);
+}
+
+int ImageList::AddIconHandle(HICON icon)
+{
+    if (!EnsureCreated(kSmallIcons))
+        return -1;
+    return AppendIcon(icon);
+}
+
+// LoadIconA from the program's module.
+int ImageList::AddIconResource(int resourceId)
+{
+    if (!EnsureCreated(kSmallIcons))
+        return -1;
+    return AppendIcon(LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(resourceId)));
+}
+
+// LoadIconA from the given module.
+int ImageList::AddIconByName(const String& resourceName, HINSTANCE module)
+{
+    if (!EnsureCreated(kSmallIcons))
+        return -1;
+    return AppendIcon(LoadIconA(module, resourceName.CStr()));
+}
+
+// ImageList_LoadImageA of a bitmap strip, no mask colour.
+HIMAGELIST ImageList::LoadStrip(int bitmapResourceId)
+{
+    int width = GetSystemMetrics(kind != kSmallIcons ? SM_CXICON : SM_CXSMICON);
+    int growth = GetSystemMetrics(kind != kSmallIcons ? SM_CYICON : SM_CYSMICON);
+    return ImageList_LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(bitmapResourceId), width,
+                                growth, CLR_NONE, IMAGE_BITMAP, 0);
+}
+
+bool ImageList::RemoveAll()
+{
+    return handle != NULL && ImageList_Remove(handle, kAllImages) != FALSE;
+}
+
+bool ImageList::Destroy()
+{
+    if (handle == NULL)
+        return false;
+    bool destroyed = ImageList_Destroy(handle) != FALSE;
+    handle = NULL;
+    return destroyed;
+}
+
+// Each icon is taken out (ImageList_GetIcon), appended and destroyed.
+void ImageList::CopyFrom(const ImageList& other)
+{
+    if (other.handle == NULL || &other == this)
+        return;
+    Destroy();
+    if (!Create(kSmallIcons))
+        return;
+    int count = ImageList_GetImageCount(other.handle);
+    for (int index = 0; index < count; ++index) {
+        HICON icon = ImageList_GetIcon(other.handle, index, ILD_NORMAL);
+        if (icon == NULL)
+            continue;
+        AppendIcon(icon);
+        DestroyIcon(icon);
+    }
+}
+
+int ImageList::GetCount()
+{
+    return handle != NULL ? ImageList_GetImageCount(handle) : 0;
+}
+
+// ImageList_GetIconSize; 0 without a list.
+int ImageList::GetIconWidth()
+{
+    int width = 0, height = 0;
+    if (handle == NULL || !ImageList_GetIconSize(handle, &width, &height))
+        return 0;
+    return width;
+}
+
+int ImageList::GetIconHeight()
+{
+    int width = 0, height = 0;
+    if (handle == NULL || !ImageList_GetIconSize(handle, &width, &height))
+        return 0;
+    return height;
+}
+
+// ImageList_SetIconSize with the current height.
+void ImageList::SetIconWidth(int width)
+{
+    if (handle != NULL)
+        ImageList_SetIconSize(handle, width, GetIconHeight());
+}
+
+// ImageList_SetIconSize with the current width.
+void ImageList::SetIconHeight(int height)
+{
+    if (handle != NULL)
+        ImageList_SetIconSize(handle, GetIconWidth(), height);
+}

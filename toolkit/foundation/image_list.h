@@ -1,0 +1,70 @@
+// The toolkit's wrapper of a system image list of icons.
+#ifndef WICKER_FOUNDATION_IMAGE_LIST_H
+#define WICKER_FOUNDATION_IMAGE_LIST_H
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "property.h"
+#include "string.h"
+
+// Size kinds of an image list.
+const int kSmallIcons = 0;
+const int kIcons24 = 1;
+const int kStandardIcons = 2;
+
+// A list of icons of one size that list, tree and toolbar controls take their
+// item pictures from. The wrapper does not destroy its list (the controls it
+// is given to may still use it); Destroy does.
+struct ImageList {
+    // Number of icons (ImageList_GetImageCount).
+    Property<ImageList, int> Count;
+    // Icon size (ImageList_GetIconSize / ImageList_SetIconSize, which empties the list).
+    Property<ImageList, int> IconWidth;
+    Property<ImageList, int> IconHeight;
+    // 0 small icons, 1 icons of 24 pixels, any other value standard icons.
+    int kind;
+    // Null until created.
+    HIMAGELIST handle;
+
+    // No list yet, small icons.
+    ImageList();
+    // Creates a list of this size kind at once.
+    explicit ImageList(int sizeKind);
+    ImageList(const ImageList&) = delete;
+    ImageList& operator=(const ImageList&) = delete;
+
+    // Appends a copy of the icon, creating a small-icon list first when there is
+    // none; the new index, or -1.
+    int AddIconHandle(HICON icon);
+    // Appends the program's icon resource of this number; the index, or -1.
+    int AddIconResource(int resourceId);
+    // Appends the module's icon resource of this name; the index, or -1.
+    int AddIconByName(const String& resourceName, HINSTANCE module);
+    // A new list (the caller's, not stored) cut from the program's bitmap strip,
+    // one image per icon width of the stored kind (ImageList_LoadImageA).
+    HIMAGELIST LoadStrip(int bitmapResourceId);
+    // Removes every icon (ImageList_Remove with -1).
+    bool RemoveAll();
+    // Destroys the list (ImageList_Destroy); the handle becomes null.
+    bool Destroy();
+    // Replaces this list by a small-icon list holding copies of the other's
+    // icons in order; nothing when the other has no list or is this one.
+    void CopyFrom(const ImageList& other);
+
+private:
+    void BindProperties();
+    bool Create(int sizeKind);
+    bool EnsureCreated(int sizeKind);
+    int AppendIcon(HICON icon);
+    int GetCount();
+    int GetIconWidth();
+    void SetIconWidth(int width);
+    int GetIconHeight();
+    void SetIconHeight(int height);
+};
+
+// The side in pixels of the icons of a size kind.
+int IconSideOfKind(int sizeKind);
+
+#endif
