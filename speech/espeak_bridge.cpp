@@ -1,0 +1,41 @@
+// The game's speech program, installed as espeak\espeak.exe beside the game.
+// It speaks the text of its one argument with a real synthesiser and ends
+// when the synthesiser has finished; it never shows a window.
+//
+// TUCKLE_SYNTH, when set, names the synthesiser program to run instead of
+// the usual ones (a Unix path under Wine, a Windows path otherwise). It is
+// meant for tests only.
+
+#include "command_line.h"
+#include "host_synthesiser.h"
+#include "installed_espeak.h"
+#include "phoneme_text.h"
+#include "system_voice.h"
+#include "wine_host.h"
+
+#include <windows.h>
+
+namespace {
+
+std::string SynthOverride()
+{
+    char value[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("TUCKLE_SYNTH", value, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(value, length) : std::string();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    // The game's texts open a quote that letter utterances never close, so
+    // the raw command line is read rather than the runtime's argv.
+    std::string text = ArgumentFromCommandLine(GetCommandLineA());
+    if (text.find_first_not_of(" \t") == std::string::npos) return 0;
+
+    std::string synthOverride = SynthOverride();
+    if (IsWine()) return SpeakWithHostSynthesiser(text, synthOverride) ? 0 : 1;
+    if (SpeakWithInstalledEspeak(text, synthOverride)) return 0;
+    // The system voice would spell out eSpeak's phoneme mnemonics.
+    return SpeakWithSystemVoice(WithoutPhonemes(text)) ? 0 : 1;
+}
