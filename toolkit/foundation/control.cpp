@@ -614,6 +614,10 @@ bool Control::AddTimer(const String& name, UINT intervalMs)
         return false;
     ++timerCount;
     int identifier = timerCount;
+    // Without a window SetTimer would make a thread timer under an identifier
+    // of the system's choosing, which KillTimerByName could never stop.
+    if (hwnd == NULL)
+        return false;
     if (SetTimer(hwnd, identifier, intervalMs, NULL) == 0)
         return false;
     NamedTimer entry;

@@ -172,7 +172,8 @@ struct Control {
     int AskYesNoCancel(const String& text, const String& caption);
     // RegisterHotKey on the window; the identifier, or -1 on failure.
     int AddHotKey(int identifier, UINT virtualKey, UINT modifiers);
-    // SetTimer under a new identifier; false for a name already in use or a failed SetTimer.
+    // SetTimer under a new identifier; false for a name already in use, a
+    // missing window or a failed SetTimer (the identifier is used up all the same).
     bool AddTimer(const String& name, UINT intervalMs);
     // Identifier of the first timer with exactly this name, or -1.
     int TimerId(const String& name) const;
