@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+// The base (the text) is built first, then Length is cleared and bound to
+// this String; the text of another String is copied, never its binding.
 void String::BindProperties()
 {
     Length.Clear();
@@ -24,42 +26,35 @@ String::String() : std::string()
     BindProperties();
 }
 
-String::String(const char* text) : std::string()
+String::String(const char* text) : std::string(text ? text : "")
 {
     BindProperties();
-    if (text)
-        assign(text);
 }
 
-String::String(const char* bytes, std::size_t count) : std::string()
+String::String(const char* bytes, std::size_t count) : std::string(bytes ? bytes : "", bytes ? count : 0)
 {
     BindProperties();
-    if (bytes)
-        assign(bytes, count);
 }
 
-String::String(const String& other) : std::string()
+String::String(const String& other) : std::string(other)
 {
     BindProperties();
-    assign(other);
 }
 
-String::String(String&& other) noexcept : std::string()
+// Moving takes the other's text, never its binding.
+String::String(String&& other) noexcept : std::string(std::move(static_cast<std::string&>(other)))
 {
     BindProperties();
-    std::string::operator=(std::move(static_cast<std::string&>(other)));
 }
 
-String::String(const std::string& other) : std::string()
+String::String(const std::string& other) : std::string(other)
 {
     BindProperties();
-    assign(other);
 }
 
-String::String(std::string&& other) noexcept : std::string()
+String::String(std::string&& other) noexcept : std::string(std::move(other))
 {
     BindProperties();
-    std::string::operator=(std::move(other));
 }
 
 String String::operator=(const char* text)
@@ -311,6 +306,12 @@ StringList String::Split(const String& separator) const
             list.items.emplace_back(&c, 1);
         return list;
     }
+    // Counting first lets the list be built in place, without moving the
+    // elements as it grows.
+    size_type count = 1;
+    for (size_type at = find(separator); at != npos; at = find(separator, at + 1))
+        ++count;
+    list.items.reserve(count);
     size_type from = 0;
     for (size_type at = find(separator); at != npos; at = find(separator, from)) {
         list.items.emplace_back(data() + from, at - from);
