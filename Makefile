@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 WINEENV    := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 ARGS       ?=
 
-.PHONY: all deps build native test bench play screenshots clean
+.PHONY: all deps build native test bench play screenshots soak clean
 
 all: build
 
@@ -51,6 +51,12 @@ screenshots: build $(BUILD)/wineprefix/system.reg
 	cd $(BUILD)/dist && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
 	    wine $(CURDIR)/$(BUILD)/tools/screenshots.exe . $(CURDIR)/$(BUILD)/screenshots
 	@ls $(BUILD)/screenshots
+
+# Plays 1,000 words through the real program and prints the main dialog's
+# child windows and the game's working set at the start and at the end.
+soak: build $(BUILD)/wineprefix/system.reg
+	cd $(BUILD) && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
+	    wine tools/soak.exe 1000 "Z:$(CURDIR)/$(BUILD)/dist"
 
 # Benchmarks print figures and ratios; they assert nothing.
 bench: build $(BUILD)/wineprefix/system.reg
