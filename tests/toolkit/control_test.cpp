@@ -571,6 +571,49 @@ TEST_F(DialogProcTest, ForwardCommandSendsCommandsToTheParent)
     EXPECT_EQ(commands[0].lParam, (LPARAM)child);
 }
 
+// ---- procedures, focus and fonts ----
+
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+WNDPROC countingPrevious = NULL;
+int countedTexts = 0;
+
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETTEXT)
+        ++countedTexts;
+    return CallWindowProcA(countingPrevious, window, message, wParam, lParam);
+}
+
+TEST_F(ControlTest, WindowProcedureIsReplacedAndFindsTheWrapper)
+{
+    Control control(child);
+    WNDPROC original = (WNDPROC)GetWindowLongPtrA(child, GWLP_WNDPROC);
+    countingPrevious = control.SetWindowProcedure(CountingProc);
+    EXPECT_EQ(countingPrevious, original);
+    EXPECT_EQ(ControlFromWindow(child), &control);
+    countedTexts = 0;
+    control.Text = "counted";
+    EXPECT_EQ(countedTexts, 1);
+    EXPECT_EQ(control.Text().CStr(), std::string("counted"));
+    EXPECT_EQ(control.SetWindowProcedure(original), (WNDPROC)CountingProc);
+
+    int marker = 0;
+    control.SetUserData(&marker);
+    EXPECT_EQ((void*)GetWindowLongPtrA(child, GWLP_USERDATA), (void*)&marker);
+}
+
+TEST_F(ControlTest, FontAndTextLimitReachTheWindow)
+{
+    HWND edit = CreateChildWindow(probe, "EDIT", WS_VISIBLE, 5, 0, 0, 80, 20);
+    Control control(edit);
+    control.SetDefaultFont();
+    EXPECT_EQ(control.GetFont(), (HFONT)GetStockObject(DEFAULT_GUI_FONT));
+    control.LimitText(4);
+    EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 4);
+    SendMessageA(edit, EM_REPLACESEL, FALSE, (LPARAM) "abcdefgh");
+    EXPECT_EQ(control.Text().CStr(), std::string("abcd"));
+}
+
 // ---- message boxes and hot keys ----
 
 TEST_F(ControlTest, QuestionsMapTheAnswers)
