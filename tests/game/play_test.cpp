@@ -370,6 +370,28 @@ TEST_F(PlayTest, WonWordsAreSpelledCharacterByCharacter)
     EXPECT_TRUE(NothingMoreSpoken());
 }
 
+TEST_F(PlayTest, EveryLetterButtonSaysItsOwnLetterAndLongWordsAreSpelledInFull)
+{
+    const std::string word = "THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG";
+    WriteSubjectList("Pangrams\r\npangrams\r\n");
+    WriteSubject("pangrams", {{"the quick brown fox jumps over the lazy dog", "fox.bmp"}});
+    Launch("Pangrams");
+    ASSERT_TRUE(Spoken({WordSaid(word)}));
+    Settle();
+    ExpectBoard("---/-----/-----/---/-----/----/---/----/---", "", "0", "0");
+
+    Guess("ABCDEFGHIJKLMNOPQRSTUVWXY", "... right");
+    Settle();
+    ExpectBoard("THE/QUICK/BROWN/FOX/JUMPS/OVER/THE/LA-Y/DOG", " ", "0", "0");
+    std::string spelled;
+    for (char c : word) spelled += std::string(1, c) + ". ";
+    HWND box = FinishWord('Z', "Tuckle - Win", WonSaid('Z', spelled, word));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ControlText(main, WordLineId), word);
+    CloseResult(box, word);
+    EXPECT_TRUE(NothingMoreSpoken());
+}
+
 TEST_F(PlayTest, NewGameLoadsOnlyAnotherSingleSubject)
 {
     WriteSubjectList("Animals\r\nanimals\r\nSayings\r\nsayings\r\n");
