@@ -1,0 +1,23 @@
+// Picture files for tests, written out from the test program's own resources.
+#ifndef TESTS_SUPPORT_PICTURE_FILES_H
+#define TESTS_SUPPORT_PICTURE_FILES_H
+
+#include <windows.h>
+
+#include <string>
+
+// The bytes of the test program's RCDATA resource of this number; empty when
+// there is none.
+std::string ResourceBytes(int resourceId);
+
+// Writes the RCDATA resource to the file; false when either fails.
+bool WriteResourceFile(int resourceId, const std::string& path);
+
+// The colour of one pixel of a bitmap (GetPixel on a memory device context);
+// CLR_INVALID when it cannot be read.
+COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
+
+// True when the handle still names a bitmap (GetObjectA succeeds).
+bool IsLiveBitmap(HBITMAP bitmap);
+
+#endif

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "picture_test_resources.h"
+#include "wicker.h"
+
+namespace {
+
+const int kMissingIcon = 7399;
+
+TEST(ImageListTest, DefaultListIsMadeOnFirstUse)
+{
+    ImageList list;
+    EXPECT_EQ(list.handle, nullptr);
+    EXPECT_EQ(list.kind, kSmallIcons);
+    EXPECT_EQ(static_cast<int>(list.Count), 0);
+    EXPECT_EQ(static_cast<int>(list.IconWidth), 0);
+
+    EXPECT_EQ(list.AddIconHandle(LoadIconA(NULL, IDI_APPLICATION)), 0);
+    ASSERT_NE(list.handle, nullptr);
+    EXPECT_EQ(static_cast<int>(list.IconWidth), GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(static_cast<int>(list.Count), 1);
+    EXPECT_TRUE(list.Destroy());
+}
+
+TEST(ImageListTest, SizeKindsGiveTheirIconSides)
+{
+    const struct {
+        int kind;
+        int side;
+    } cases[] = {
+        {kSmallIcons, GetSystemMetrics(SM_CXSMICON)},
+        {kIcons24, 24},
+        {kStandardIcons, GetSystemMetrics(SM_CXICON)},
+        {-5, GetSystemMetrics(SM_CXICON)},
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.kind);
+        ImageList list(entry.kind);
+        ASSERT_NE(list.handle, nullptr);
+        EXPECT_EQ(static_cast<int>(list.IconWidth), entry.side);
+        EXPECT_EQ(static_cast<int>(list.IconHeight), entry.side);
+        EXPECT_EQ(static_cast<int>(list.Count), 0);
+        list.Destroy();
+    }
+}
+
+TEST(ImageListTest, IconsAppendInOrderAndMissingOnesFail)
+{
+    ImageList list(kIcons24);
+    EXPECT_EQ(list.AddIconResource(PICTURE_SUN_ICON), 0);
+    EXPECT_EQ(list.AddIconByName(String("SUN"), GetModuleHandleA(NULL)), 1);
+    EXPECT_EQ(list.AddIconHandle(LoadIconA(NULL, IDI_WARNING)), 2);
+    EXPECT_EQ(list.AddIconResource(kMissingIcon), -1);
+    // Index 0 is a real icon: a missing one must not look like it.
+    EXPECT_EQ(list.AddIconByName(String("NO_SUCH_ICON"), GetModuleHandleA(NULL)), -1);
+    EXPECT_EQ(list.AddIconHandle(NULL), -1);
+    EXPECT_EQ(static_cast<int>(list.Count), 3);
+    // The list keeps its own size kind once made.
+    EXPECT_EQ(static_cast<int>(list.IconWidth), 24);
+
+    EXPECT_TRUE(list.RemoveAll());
+    EXPECT_EQ(static_cast<int>(list.Count), 0);
+    list.Destroy();
+}
+
+TEST(ImageListTest, IconSizeWritesKeepTheOtherSide)
+{
+    ImageList list(kSmallIcons);
+    list.IconWidth = 40;
+    EXPECT_EQ(static_cast<int>(list.IconWidth), 40);
+    EXPECT_EQ(static_cast<int>(list.IconHeight), GetSystemMetrics(SM_CYSMICON));
+    list.IconHeight = 30;
+    EXPECT_EQ(static_cast<int>(list.IconWidth), 40);
+    EXPECT_EQ(static_cast<int>(list.IconHeight), 30);
+    list.Destroy();
+}
+
+TEST(ImageListTest, DestroyForgetsTheHandle)
+{
+    ImageList list(kSmallIcons);
+    ASSERT_NE(list.handle, nullptr);
+    EXPECT_TRUE(list.Destroy());
+    EXPECT_EQ(list.handle, nullptr);
+    EXPECT_FALSE(list.Destroy());
+    EXPECT_FALSE(list.RemoveAll());
+    EXPECT_EQ(static_cast<int>(list.Count), 0);
+    // Adding afterwards makes a fresh list.
+    EXPECT_EQ(list.AddIconResource(PICTURE_SUN_ICON), 0);
+    list.Destroy();
+}
+
+TEST(ImageListTest, CopyFromReplacesTheListWithSmallCopies)
+{
+    ImageList source(kStandardIcons);
+    source.AddIconResource(PICTURE_SUN_ICON);
+    source.AddIconHandle(LoadIconA(NULL, IDI_APPLICATION));
+    source.AddIconHandle(LoadIconA(NULL, IDI_QUESTION));
+
+    ImageList copy(kIcons24);
+    copy.AddIconResource(PICTURE_SUN_ICON);
+    copy.CopyFrom(source);
+    ASSERT_NE(copy.handle, nullptr);
+    EXPECT_NE(copy.handle, source.handle);
+    EXPECT_EQ(static_cast<int>(copy.Count), 3);
+    EXPECT_EQ(static_cast<int>(copy.IconWidth), GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(static_cast<int>(source.Count), 3);
+
+    // Copying from itself or from a list never made changes nothing.
+    HIMAGELIST kept = copy.handle;
+    copy.CopyFrom(copy);
+    EXPECT_EQ(copy.handle, kept);
+    EXPECT_EQ(static_cast<int>(copy.Count), 3);
+    ImageList none;
+    copy.CopyFrom(none);
+    EXPECT_EQ(copy.handle, kept);
+
+    copy.Destroy();
+    source.Destroy();
+}
+
+TEST(ImageListTest, LoadStripCutsABitmapIntoIcons)
+{
+    ImageList list;
+    HIMAGELIST strip = list.LoadStrip(PICTURE_STRIP_BITMAP);
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(list.handle, nullptr);
+    int side = GetSystemMetrics(SM_CXSMICON);
+    EXPECT_EQ(ImageList_GetImageCount(strip), 48 / side);
+    ImageList_Destroy(strip);
+    EXPECT_EQ(list.LoadStrip(kMissingIcon), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "picture_files.h"
+#include "picture_test_resources.h"
+#include "scratch_folder.h"
+#include "wicker.h"
+
+namespace {
+
+class ImageTest : public ScratchFolderTest {
+protected:
+    // Writes the picture resource into the scratch folder and returns its path.
+    String PictureFile(int resourceId, const std::string& name)
+    {
+        std::string path = PathOf(name);
+        EXPECT_TRUE(WriteResourceFile(resourceId, path)) << name;
+        return String(path.c_str());
+    }
+};
+
+struct PictureCase {
+    int resourceId;
+    const char* name;
+    int width;
+    int height;
+};
+
+TEST_F(ImageTest, DecodesBmpJpegAndGifAtTheirOwnSize)
+{
+    const PictureCase cases[] = {
+        {PICTURE_RED_BMP, "red.bmp", 40, 30},
+        {PICTURE_GREEN_JPG, "green.jpg", 48, 36},
+        {PICTURE_BLUE_GIF, "blue.gif", 20, 10},
+    };
+    for (const PictureCase& picture : cases) {
+        SCOPED_TRACE(picture.name);
+        Image image(PictureFile(picture.resourceId, picture.name));
+        ASSERT_NE(image.bmp, nullptr);
+        EXPECT_FALSE(image.IsEmpty());
+        EXPECT_EQ(static_cast<int>(image.Width), picture.width);
+        EXPECT_EQ(static_cast<int>(image.Height), picture.height);
+        EXPECT_EQ(image.header.bmWidth, picture.width);
+        EXPECT_EQ(image.header.bmHeight, picture.height);
+        // The decoder's own bitmap is gone once the picture is released: the
+        // image must hold a bitmap of its own.
+        EXPECT_TRUE(IsLiveBitmap(image.bmp));
+        EXPECT_TRUE(DeleteObject(image.bmp));
+    }
+}
+
+TEST_F(ImageTest, DecodedPixelsMatchTheFile)
+{
+    Image image(PictureFile(PICTURE_RED_BMP, "red.bmp"));
+    ASSERT_NE(image.bmp, nullptr);
+    // A white square from (2, 2) to (20, 15) on red.
+    EXPECT_EQ(BitmapPixel(image.bmp, 10, 10), RGB(255, 255, 255));
+    EXPECT_EQ(BitmapPixel(image.bmp, 35, 25), RGB(200, 30, 30));
+    DeleteObject(image.bmp);
+}
+
+TEST_F(ImageTest, IconFileLoadsAtSixtyFourPixels)
+{
+    Image image;
+    EXPECT_TRUE(image.LoadFile(PictureFile(PICTURE_SUN_ICO, "sun.ico")));
+    ASSERT_NE(image.bmp, nullptr);
+    EXPECT_EQ(static_cast<int>(image.Width), 64);
+    EXPECT_EQ(static_cast<int>(image.Height), 64);
+    EXPECT_TRUE(IsLiveBitmap(image.bmp));
+    DeleteObject(image.bmp);
+}
+
+TEST_F(ImageTest, MissingEmptyAndUndecodableFilesLeaveTheImageAsItWas)
+{
+    Image missing(String(PathOf("nothing.bmp").c_str()));
+    EXPECT_TRUE(missing.IsEmpty());
+    EXPECT_EQ(static_cast<int>(missing.Width), 0);
+    EXPECT_EQ(static_cast<int>(missing.Height), 0);
+
+    WriteBytes(PathOf("empty.jpg"), "");
+    WriteBytes(PathOf("text.gif"), "this is no picture at all\r\n");
+    Image image(PictureFile(PICTURE_BLUE_GIF, "blue.gif"));
+    HBITMAP loaded = image.bmp;
+    ASSERT_NE(loaded, nullptr);
+    for (const char* name : {"nothing.bmp", "empty.jpg", "text.gif"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(image.LoadFile(String(PathOf(name).c_str())));
+        EXPECT_EQ(image.bmp, loaded);
+        EXPECT_EQ(static_cast<int>(image.Width), 20);
+    }
+    EXPECT_FALSE(image.LoadFile(String("")));
+    EXPECT_EQ(image.bmp, loaded);
+    DeleteObject(loaded);
+}
+
+TEST_F(ImageTest, CopiesShareTheBitmapAndOutliveEachOther)
+{
+    Image original(PictureFile(PICTURE_GREEN_JPG, "green.jpg"));
+    ASSERT_NE(original.bmp, nullptr);
+    {
+        Image copy(original);
+        EXPECT_EQ(copy.bmp, original.bmp);
+        EXPECT_EQ(static_cast<int>(copy.Width), 48);
+        EXPECT_EQ(static_cast<int>(copy.Height), 36);
+        // The copy answers for itself, not through the original.
+        EXPECT_EQ(copy.Width.m_cObject, &copy);
+        EXPECT_EQ(copy.Height.m_cObject, &copy);
+    }
+    EXPECT_TRUE(IsLiveBitmap(original.bmp));
+
+    Image assigned;
+    assigned = original;
+    EXPECT_EQ(assigned.bmp, original.bmp);
+    EXPECT_EQ(static_cast<int>(assigned.Height), 36);
+    EXPECT_EQ(assigned.Width.m_cObject, &assigned);
+
+    Image emptyCopy(EmptyImage);
+    EXPECT_TRUE(emptyCopy.IsEmpty());
+    assigned = emptyCopy;
+    EXPECT_TRUE(assigned.IsEmpty());
+    EXPECT_EQ(static_cast<int>(assigned.Width), 0);
+    DeleteObject(original.bmp);
+}
+
+TEST_F(ImageTest, HandleConstructionReadsTheHeader)
+{
+    HBITMAP bitmap = CreateBitmap(7, 5, 1, 32, NULL);
+    ASSERT_NE(bitmap, nullptr);
+    {
+        Image image(bitmap);
+        EXPECT_EQ(image.bmp, bitmap);
+        EXPECT_EQ(static_cast<int>(image.Width), 7);
+        EXPECT_EQ(static_cast<int>(image.Height), 5);
+        EXPECT_EQ(image.header.bmBitsPixel, 32);
+    }
+    // Destroying the image leaves the bitmap alone.
+    EXPECT_TRUE(IsLiveBitmap(bitmap));
+    DeleteObject(bitmap);
+
+    Image none(static_cast<HBITMAP>(NULL));
+    EXPECT_TRUE(none.IsEmpty());
+    EXPECT_EQ(none.header.bmType, 0);
+}
+
+TEST_F(ImageTest, LoadBufferDecodesFromMemory)
+{
+    std::string gif = ResourceBytes(PICTURE_BLUE_GIF);
+    ASSERT_FALSE(gif.empty());
+    Image image;
+    EXPECT_TRUE(image.LoadBuffer(ByteBuffer(gif.data(), static_cast<int>(gif.size()))));
+    EXPECT_EQ(static_cast<int>(image.Width), 20);
+    HBITMAP loaded = image.bmp;
+
+    EXPECT_FALSE(image.LoadBuffer(ByteBuffer("GIF89a", 6)));
+    EXPECT_FALSE(image.LoadBuffer(ByteBuffer()));
+    EXPECT_EQ(image.bmp, loaded);
+    DeleteObject(loaded);
+}
+
+}  // namespace
