@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 WINEENV    := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 ARGS       ?=
 
-.PHONY: all deps build native test bench play screenshots soak clean
+.PHONY: all deps build native test bench play screenshots soak dist clean
 
 all: build
 
@@ -57,6 +57,20 @@ screenshots: build $(BUILD)/wineprefix/system.reg
 soak: build $(BUILD)/wineprefix/system.reg
 	cd $(BUILD) && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
 	    wine tools/soak.exe 1000 "Z:$(CURDIR)/$(BUILD)/dist"
+
+# The Windows package build/tuckle-win32.zip: the game folder, a read-me for
+# Windows users and the credits. It is unzipped again and started under Wine
+# to check that it runs from its own folder.
+dist: build $(BUILD)/wineprefix/system.reg
+	rm -rf $(BUILD)/package $(BUILD)/tuckle-win32.zip $(BUILD)/unzipped
+	mkdir -p $(BUILD)/package/Tuckle
+	cp -r $(BUILD)/dist/. $(BUILD)/package/Tuckle/
+	cp packaging/README-Windows.txt $(BUILD)/package/Tuckle/README.txt
+	cd $(BUILD)/package && zip -qr ../tuckle-win32.zip Tuckle
+	mkdir -p $(BUILD)/unzipped && cd $(BUILD)/unzipped && unzip -q ../tuckle-win32.zip
+	cd $(BUILD) && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
+	    wine tools/launch_check.exe "Z:$(CURDIR)/$(BUILD)/unzipped/Tuckle"
+	@echo "Built $(BUILD)/tuckle-win32.zip"
 
 # Benchmarks print figures and ratios; they assert nothing.
 bench: build $(BUILD)/wineprefix/system.reg
