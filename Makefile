@@ -28,9 +28,14 @@ build: $(BUILD)/CMakeCache.txt native
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The Wine prefix is made once (about 10 s) so that no test pays for it.
+# The game's dialog font, Courier New, is not on Linux: Liberation Mono has
+# the same metrics, so the dialog units come out as on Windows and the
+# pictures, placed in pixels, sit inside their frames.
 $(BUILD)/wineprefix/system.reg: | deps
 	mkdir -p $(BUILD)
 	$(WINEENV) xvfb-run -a wineboot -i >/dev/null 2>&1 || true
+	$(WINEENV) wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+	    /v "Courier New" /t REG_SZ /d "Liberation Mono" /f >/dev/null 2>&1
 	$(WINEENV) wineserver -w || true
 
 test: build $(BUILD)/wineprefix/system.reg

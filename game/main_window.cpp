@@ -13,6 +13,7 @@
 #include "subject_list.h"
 #include "utterances.h"
 #include "word_list.h"
+#include "word_picture.h"
 
 GameState game;
 GameWindow gameWindow;
@@ -276,6 +277,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_DESTROY:
         ReleaseStagePicture();
+        ReleaseWordPicture(dialog);
         return FALSE;
     }
     return FALSE;
@@ -332,9 +334,4 @@ void ResetTallies(HWND dialog)
     game.lostCount = 0;
     SetDlgItemInt(dialog, IDC_WON_COUNT, 0, FALSE);
     SetDlgItemInt(dialog, IDC_LOST_COUNT, 0, FALSE);
-}
-
-void RebuildWordPicture(HWND)
-{
-    // The word picture arrives with the toolkit's picture controls.
 }

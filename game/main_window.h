@@ -18,7 +18,4 @@ bool StartNextWord();
 
 void ResetTallies(HWND dialog);
 
-// Shows the picture of the word in play in control 1029.
-void RebuildWordPicture(HWND dialog);
-
 #endif
