@@ -1,10 +1,47 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "wicker.h"
 
 namespace {
+
+// Set in the child run of ExitTest: the file its exit report goes to.
+const char kExitChildVariable[] = "WICKER_STARTUP_EXIT_CHILD";
+const int kExitCommand = 4711;
+
+// An ordinary global of the program. Its destructor runs after main returns
+// and, in the child run, reports whether the toolkit's objects are still
+// alive then: they must outlive every global of the program.
+struct ExitWatcher {
+    ~ExitWatcher()
+    {
+        const char* report = std::getenv(kExitChildVariable);
+        if (report == nullptr)
+            return;
+        ICONINFO icon = {};
+        bool iconAlive = EmptyIcon.icon != NULL && GetIconInfo(EmptyIcon.icon, &icon);
+        if (iconAlive) {
+            DeleteObject(icon.hbmColor);
+            DeleteObject(icon.hbmMask);
+        }
+        std::FILE* file = std::fopen(report, "w");
+        if (file == nullptr)
+            return;
+        std::fprintf(file, "path=%s\n", String(App.Path).CStr());
+        std::fprintf(file, "accelerators=%d\n", CopyAcceleratorTableA(App.accelerators, NULL, 0));
+        std::fprintf(file, "icon=%d\n", iconAlive ? 1 : 0);
+        std::fprintf(file, "screen=%d\n", Screen.Width > 0 ? 1 : 0);
+        std::fprintf(file, "richedit=%d\n", GetModuleHandleA("riched32.dll") == RichEditModule ? 1 : 0);
+        std::fclose(file);
+    }
+};
+
+ExitWatcher exitWatcher;
 
 // What an ordinary global of the program sees while it is constructed: the
 // toolkit's start-up must already have run by then, and so before main.
@@ -82,6 +119,56 @@ TEST(StartupTest, ProcessWideObjectsStartEmpty)
     EXPECT_EQ(EmptyImage.bmp, nullptr);
     EXPECT_EQ(EmptyIcon.icon, nullptr);
     EXPECT_EQ(Screen.desktop, GetDesktopWindow());
+}
+
+}  // namespace
+
+namespace {
+
+// Runs only inside the child started by ExitTest: gives the toolkit's objects
+// resources that their destructors release at exit.
+TEST(StartupExitChild, HoldResources)
+{
+    if (std::getenv(kExitChildVariable) == nullptr)
+        GTEST_SKIP() << "runs only as the child process of ToolkitObjectsOutliveTheProgramsGlobals";
+    App.AddAccelerator(kExitCommand, 'E', FCONTROL);
+    EmptyIcon.icon = CopyIcon(LoadIconA(NULL, IDI_APPLICATION));
+    ASSERT_NE(EmptyIcon.icon, nullptr);
+}
+
+TEST(StartupTest, ToolkitObjectsOutliveTheProgramsGlobals)
+{
+    char folder[MAX_PATH + 1] = {};
+    GetTempPathA(MAX_PATH, folder);
+    std::string report = std::string(folder) + "wicker_startup_exit.txt";
+    DeleteFileA(report.c_str());
+
+    char module[MAX_PATH + 1] = {};
+    GetModuleFileNameA(NULL, module, MAX_PATH);
+    std::string command = std::string("\"") + module + "\" --gtest_filter=StartupExitChild.*";
+    SetEnvironmentVariableA(kExitChildVariable, report.c_str());
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    BOOL started = CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL,
+                                  &startup, &process);
+    SetEnvironmentVariableA(kExitChildVariable, NULL);
+    ASSERT_TRUE(started);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD status = 1;
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(status, 0u);
+
+    std::ifstream in(report);
+    std::stringstream seen;
+    seen << in.rdbuf();
+    in.close();
+    DeleteFileA(report.c_str());
+    std::string expected = "path=" + std::string(String(App.Path).CStr()) +
+                           "\naccelerators=1\nicon=1\nscreen=1\nrichedit=1\n";
+    EXPECT_EQ(seen.str(), expected);
 }
 
 }  // namespace
