@@ -111,16 +111,6 @@ TEST(AppTest, CompileStampFormats)
     EXPECT_LT(std::stoi(time.substr(6, 2)), 61);
 }
 
-TEST(AppTest, PropertiesAreReadOnly)
-{
-    EXPECT_EQ(App.ElapsedTime.Set, nullptr);
-    EXPECT_EQ(App.FileName.Set, nullptr);
-    EXPECT_EQ(App.Path.Set, nullptr);
-    EXPECT_EQ(App.CompileDate.Set, nullptr);
-    EXPECT_EQ(App.CompileTime.Set, nullptr);
-    EXPECT_EQ(App.Path.m_cObject, &App);
-}
-
 // The entries of the accelerator table held by App (CopyAcceleratorTableA).
 std::vector<ACCEL> AcceleratorEntries()
 {

@@ -8,6 +8,8 @@ namespace {
 // Record numbers and fixed lengths of the worksheet format.
 const unsigned short kBeginOfFileRecord = 0x0809;
 const unsigned short kBeginOfFileLength = 8;
+// The beginning-of-file record's body: four words, all 0.
+const int kBeginOfFileWords = 4;
 const unsigned short kLabelRecord = 0x0204;
 // Row, column, format index and text length come before the text bytes.
 const unsigned short kLabelHeaderLength = 8;
@@ -37,7 +39,7 @@ int SheetWriter::Save(const String& path)
     std::vector<unsigned char> out;
     PutWord(out, kBeginOfFileRecord);
     PutWord(out, kBeginOfFileLength);
-    for (int word = 0; word < 4; ++word)
+    for (int word = 0; word < kBeginOfFileWords; ++word)
         PutWord(out, 0);
 
     for (SheetCell& cell : cells) {
