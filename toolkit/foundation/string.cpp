@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 // The base (the text) is built first, then Length is cleared and bound to
 // this String; the text of another String is copied, never its binding.
@@ -225,7 +224,7 @@ String& String::Replace(const String& search, const String& replacement, int sta
     if (at == npos)
         return *this;
     std::string result;
-    result.reserve(size() + (replacement.size() > search.size() ? size() / 8 : 0));
+    result.reserve(size());
     size_type from = 0;
     while (at != npos) {
         result.append(data() + from, at - from);
@@ -240,35 +239,13 @@ String& String::Replace(const String& search, const String& replacement, int sta
 
 String& String::ReplaceChar(char byte, const String& replacement, int start)
 {
-    if (start < 0 || static_cast<size_type>(start) >= size())
-        return *this;
-    const char* text = data();
-    const size_type length = size();
-    const void* hit = std::memchr(text + start, byte, length - start);
-    if (!hit)
-        return *this;
-    std::string result;
-    result.reserve(length + (replacement.size() > 1 ? length / 8 : 0));
-    size_type from = 0;
-    while (hit) {
-        size_type at = static_cast<const char*>(hit) - text;
-        result.append(text + from, at - from);
-        result.append(replacement);
-        from = at + 1;
-        hit = from < length ? std::memchr(text + from, byte, length - from) : NULL;
-    }
-    result.append(text + from, length - from);
-    swap(result);
-    return *this;
+    return Replace(String(&byte, 1), replacement, start);
 }
 
 String& String::ReplaceCharWithChar(char byte, char newByte, int start)
 {
-    if (start < 0 || byte == newByte)
-        return *this;
-    for (size_type i = start; i < size(); ++i)
-        if ((*this)[i] == byte)
-            (*this)[i] = newByte;
+    if (start >= 0 && static_cast<size_type>(start) < size())
+        std::replace(begin() + start, end(), byte, newByte);
     return *this;
 }
 
@@ -276,7 +253,7 @@ String& String::ReplaceCharWithChar(char byte, char newByte, int start)
 // which leaves every byte above 127 unchanged.
 String String::Upper()
 {
-    for (char& c : static_cast<std::string&>(*this))
+    for (char& c : *this)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     return *this;
@@ -284,7 +261,7 @@ String String::Upper()
 
 String String::Lower()
 {
-    for (char& c : static_cast<std::string&>(*this))
+    for (char& c : *this)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return *this;
@@ -302,7 +279,7 @@ StringList String::Split(const String& separator) const
     StringList list;
     if (separator.empty()) {
         list.items.reserve(size());
-        for (char c : static_cast<const std::string&>(*this))
+        for (char c : *this)
             list.items.emplace_back(&c, 1);
         return list;
     }
