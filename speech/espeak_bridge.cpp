@@ -28,6 +28,14 @@ std::string SynthOverride()
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // The game starts this program through the shell, which waits until the
+    // new process is idle for input (WaitForInputIdle) before it returns. A
+    // program without a message loop never becomes idle, so the shell would
+    // hold the game until speaking is over. Looking at the (empty) message
+    // queue once marks this process idle at once.
+    MSG message;
+    PeekMessageA(&message, NULL, 0, 0, PM_NOREMOVE);
+
     // The game's texts open a quote that letter utterances never close, so
     // the raw command line is read rather than the runtime's argv.
     std::string text = ArgumentFromCommandLine(GetCommandLineA());
