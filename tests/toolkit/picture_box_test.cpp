@@ -188,11 +188,31 @@ TEST_F(PictureBoxTest, AcceptedPicturesBecomeTheBackground)
     EXPECT_EQ(HeldSource(box.hwnd), ProgramResource(2, PICTURE_TILE_BITMAP));
 }
 
+// Sources of every LVM_SETBKIMAGEA sent on this thread while a hook is set.
+std::vector<std::string> hookedSources;
+
+LRESULT CALLBACK RecordSentBackground(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == LVM_SETBKIMAGEA) {
+        const LVBKIMAGEA* image = reinterpret_cast<const LVBKIMAGEA*>(call->lParam);
+        hookedSources.push_back(image->pszImage != NULL ? image->pszImage : "");
+    }
+    return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
 TEST_F(PictureBoxTest, ResourceConstructorAsksForTheProgramsBitmap)
 {
+    hookedSources.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, RecordSentBackground, NULL, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
     PictureBox box(43, PICTURE_TILE_BITMAP, 5, 5, 64, 64, parentControl, 0);
+    UnhookWindowsHookEx(hook);
     ASSERT_NE(box.hwnd, nullptr);
     EXPECT_TRUE(GetWindowLongA(box.hwnd, GWL_STYLE) & WS_VISIBLE);
+    // Only the resource: the empty path is not offered to the list view.
+    ASSERT_EQ(hookedSources.size(), 1u);
+    EXPECT_EQ(hookedSources[0], ProgramResource(2, PICTURE_TILE_BITMAP));
     if (RunningOnWine())
         GTEST_SKIP() << "Wine's list view takes no picture address (LVBKIF_SOURCE_URL)";
     EXPECT_EQ(HeldSource(box.hwnd), ProgramResource(2, PICTURE_TILE_BITMAP));

@@ -109,8 +109,7 @@ bool Image::LoadFile(const String& path)
 
 bool Image::LoadBuffer(const ByteBuffer& buffer)
 {
-    ByteBuffer& source = const_cast<ByteBuffer&>(buffer);
-    HBITMAP bitmap = DecodePicture(source.Buffer.Read(), source.Length.Read());
+    HBITMAP bitmap = DecodePicture(buffer.Buffer.Read(), buffer.Length.Read());
     if (bitmap == NULL)
         return false;
     SetHandle(bitmap);
