@@ -574,3 +574,112 @@ TEST_F(PlayTest, UnusableWordListAtSubjectChangeKeepsTheSubjectInPlay)
 }
 
 } // namespace
+
+namespace {
+
+// The word picture's centre in the main window's client area: a small
+// picture is shown at its own size in the middle of control 1029.
+const int WordPictureX = 514 + 245 / 2;
+const int WordPictureY = 25 + 235 / 2;
+
+BOOL CALLBACK CountChild(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int ChildWindowCount(HWND window)
+{
+    int count = 0;
+    EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+class WordPictureTest : public PlayTest {
+protected:
+    ::testing::AssertionResult PictureShows(COLORREF colour)
+    {
+        COLORREF seen = 0;
+        if (WaitForPixel(main, WordPictureX, WordPictureY, colour, seen, 5000))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the word picture should be " << ColourName(colour)
+                                             << ", the screen shows " << ColourName(seen);
+    }
+
+    // Changes the picture file on disk: only a rebuild shows the new colour.
+    void Repaint(const std::string& file, COLORREF colour)
+    {
+        ASSERT_TRUE(folder->WriteBitmap(file, colour));
+    }
+};
+
+} // namespace
+
+// The picture comes at start-up and with the first letter of the first word,
+// with the letter that finished a word (after its result box) for the next
+// word, and at once at a subject change; one control shows them all.
+TEST_F(WordPictureTest, ShownAtStartUpAfterTheFirstLetterAndAtASubjectChange)
+{
+    const COLORREF red = RGB(220, 20, 20), blue = RGB(20, 20, 220), green = RGB(20, 200, 20);
+    const COLORREF yellow = RGB(230, 230, 20), purple = RGB(150, 20, 150);
+    WriteSubjectList("Pets\r\npets\r\nToys\r\ntoys\r\n");
+    WriteSubject("pets", {{"ox", "ox.bmp"}});
+    WriteSubject("toys", {{"yo", "yo.bmp"}});
+    Repaint("pets\\ox.bmp", red);
+    Repaint("toys\\yo.bmp", yellow);
+    Launch("Pets");
+    ASSERT_TRUE(Spoken({WordSaid("OX")}));
+    EXPECT_TRUE(PictureShows(red)) << "at start-up";
+    const int children = ChildWindowCount(main);
+
+    // Start-up does not mark the picture as shown, so the first letter of
+    // the first word loads it once more; the next letter does not.
+    Repaint("pets\\ox.bmp", blue);
+    Guess("O", "... right");
+    Settle();
+    EXPECT_TRUE(PictureShows(blue)) << "after the first letter of the first word";
+    Repaint("pets\\ox.bmp", green);
+    HWND box = FinishWord('X', "Tuckle - Win", WonSaid('X', "O. X. ", "OX"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(PictureShows(blue)) << "a second letter rebuilt the picture";
+
+    // The letter that finished the word draws the next one inside the
+    // result; when its command ends after the box, that word has no picture
+    // yet, so the command shows it. The next word's own letters do not.
+    CloseResult(box, "OX");
+    EXPECT_TRUE(PictureShows(green)) << "after the result box of the word before";
+    Repaint("pets\\ox.bmp", red);
+    Guess("Z", "... wrong");
+    Guess("Q", "... wrong");
+    Settle();
+    EXPECT_TRUE(PictureShows(green)) << "a letter of the next word rebuilt the picture";
+
+    // A subject change shows the new picture at once; its first letter does
+    // not rebuild it.
+    LoadSubjects({1});
+    main = game.WaitForWindow("Tuckle's - Toys");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(Spoken({WordSaid("YO"), WordSaid("YO")}));
+    EXPECT_TRUE(PictureShows(yellow)) << "after the subject change";
+    Repaint("toys\\yo.bmp", purple);
+    Guess("Z", "... wrong");
+    Settle();
+    EXPECT_TRUE(PictureShows(yellow)) << "the first letter after a subject change rebuilt the picture";
+    EXPECT_EQ(ChildWindowCount(main), children) << "the word picture piles up windows";
+}
+
+// A picture file that is missing leaves the picture empty; the game goes on.
+TEST_F(WordPictureTest, MissingPictureLeavesTheControlEmpty)
+{
+    WriteSubjectList("Pets\r\npets\r\n");
+    WriteSubject("pets", {{"ox", "ox.bmp"}});
+    ASSERT_TRUE(DeleteFileA((folder->Path() + "\\pets\\ox.bmp").c_str()));
+    Launch("Pets");
+    ASSERT_TRUE(Spoken({WordSaid("OX")}));
+    HWND picture = GetDlgItem(main, 1029);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    Guess("O", "... right");
+    Settle();
+    ExpectBoard("O-", " ", "0", "0");
+}
