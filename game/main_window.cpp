@@ -54,6 +54,18 @@ void DescribeWordListError(const GameState& state, ListLoad result, char* text, 
         std::snprintf(text, size, "The word list \"%s\" holds no word.", path);
 }
 
+// The wrong-letter line touches the stage picture's lower edge when the
+// dialog font comes out a little smaller than designed (as with the font
+// that stands in for Courier New under Wine). The picture is painted first
+// and the line over it, so the letters stay readable.
+void KeepWrongLettersOnTop()
+{
+    HWND dialog = GetParent(gameWindow.stageStatic);
+    if (!dialog) return;
+    UpdateWindow(gameWindow.stageStatic);
+    RedrawWindow(GetDlgItem(dialog, IDC_WRONG_LETTERS), NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
 void CreateStagePicture(HWND dialog)
 {
     gameWindow.stageStatic = CreateWindowExA(
@@ -298,6 +310,7 @@ void ShowTurnResult(HWND dialog)
     ShowStagePicture();
     SetDlgItemTextA(dialog, IDC_WORD_LINE, game.maskedWord);
     SetDlgItemTextA(dialog, IDC_WRONG_LETTERS, game.wrongLetters);
+    KeepWrongLettersOnTop();
 }
 
 void ShowStagePicture()
@@ -316,6 +329,7 @@ void ShowStagePicture()
         LR_LOADFROMFILE));
     SendMessageA(gameWindow.stageStatic, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(gameWindow.stageBitmap));
+    KeepWrongLettersOnTop();
     // The control no longer shows the previous bitmap; it is ours to free.
     if (previous && previous != gameWindow.stageBitmap) DeleteObject(previous);
 }

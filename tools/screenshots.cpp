@@ -57,39 +57,60 @@ HWND WaitForCaptionPrefix(const char* prefix, DWORD timeoutMs = 15000)
     return NULL;
 }
 
-// Runs a host program and waits for it.
+// Runs a host shell command and waits for it. Wine hands out no process
+// handle to wait on for a Linux program, so the command leaves a marker file
+// when it is done and this waits for the marker.
 void RunHost(const std::string& command)
 {
+    const std::string marker = outputFolder + "/.done";
+    const std::string markerSeen = "Z:" + marker;
+    DeleteFileA(markerSeen.c_str());
+    std::string line = "/bin/sh -c \"" + command + "; touch " + marker + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
+    std::vector<char> text(line.begin(), line.end());
+    text.push_back('\0');
+    if (!CreateProcessA(NULL, text.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
         std::fprintf(stderr, "cannot run: %s\n", command.c_str());
         return;
     }
-    WaitForSingleObject(pi.hProcess, 20000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    for (int i = 0; i < 400 && GetFileAttributesA(markerSeen.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        Sleep(50);
+    DeleteFileA(markerSeen.c_str());
 }
 
-// Saves the window's screen rectangle as <name>.png.
-void Shoot(HWND window, const char* name)
+std::string Crop(HWND window)
 {
-    Pause(700);  // let the window finish painting
-    // Without a window manager the caption and the frame are not drawn:
-    // take the client area, and the menu bar above it when there is one.
+    // The test prefix keeps windows away from any window manager, so Wine
+    // draws the caption and the frame itself: the window rectangle is what
+    // shows on screen.
     RECT r;
-    GetClientRect(window, &r);
-    MapWindowPoints(window, NULL, reinterpret_cast<POINT*>(&r), 2);
-    if (GetMenu(window)) r.top -= GetSystemMetrics(SM_CYMENU);
+    GetWindowRect(window, &r);
     char geometry[64];
     std::snprintf(geometry, sizeof geometry, "%ldx%ld+%ld+%ld", r.right - r.left, r.bottom - r.top,
                   r.left, r.top);
-    RunHost("/usr/bin/import -window root -crop " + std::string(geometry) + " +repage " +
-            outputFolder + "/" + name + ".png");
+    return geometry;
+}
+
+// Grabs the screen once and saves the rectangle of each window given as
+// <name>.png, so a modal box and its owner are pictured at the same moment.
+void Shoot(HWND window, const char* name, HWND second = NULL, const char* secondName = NULL)
+{
+    Pause(700);  // let the windows finish painting
+    const std::string screen = outputFolder + "/screen.png";
+    RunHost("/usr/bin/import -window root " + screen);
+    RunHost("/usr/bin/convert " + screen + " -crop " + Crop(window) + " +repage " + outputFolder +
+            "/" + name + ".png");
     std::printf("saved %s.png\n", name);
+    if (second) {
+        RunHost("/usr/bin/convert " + screen + " -crop " + Crop(second) + " +repage " +
+                outputFolder + "/" + secondName + ".png");
+        std::printf("saved %s.png\n", secondName);
+    }
+    RunHost("/bin/rm -f " + screen);
 }
 
 std::string Text(HWND dialog, int id)
@@ -202,8 +223,7 @@ int main(int argc, char** argv)
         if (HWND won = FindWindowA(NULL, "Tuckle - Win")) CloseResult(won);
     }
     if ((lost = WaitForWindow("Tuckle - Lose", 3000))) {
-        Shoot(main, "03-lost-word");
-        Shoot(lost, "04-lost-box");
+        Shoot(main, "03-lost-word", lost, "04-lost-box");
         CloseResult(lost);
     }
 
@@ -226,8 +246,7 @@ int main(int argc, char** argv)
         won = FindWindowA(NULL, "Tuckle - Win");
     }
     if (won) {
-        Shoot(main, "05-won-word");
-        Shoot(won, "06-won-box");
+        Shoot(main, "05-won-word", won, "06-won-box");
         CloseResult(won);
     }
 
