@@ -125,6 +125,25 @@ void Press(HWND window, int id)
     PostMessageA(window, WM_COMMAND, id, 0);
 }
 
+// Pictures the stage picture when the wrong-letter line shows a stage not
+// pictured yet.
+int WrongCount(HWND main)
+{
+    int wrongCount = 0;
+    for (char c : Text(main, 1027)) if (c != ' ') ++wrongCount;
+    return wrongCount;
+}
+
+void ShootNewStage(HWND main, HWND stagePicture, std::set<int>& stagesShot)
+{
+    const int wrongCount = WrongCount(main);
+    if (wrongCount < 1 || wrongCount > 10 || stagesShot.count(wrongCount)) return;
+    stagesShot.insert(wrongCount);
+    char name[16];
+    std::snprintf(name, sizeof name, "stage-%02d", wrongCount);
+    Shoot(stagePicture, name);
+}
+
 // Reads the first subject's words, so the script can play a word to its win.
 std::vector<std::string> FirstSubjectWords()
 {
@@ -202,18 +221,25 @@ int main(int argc, char** argv)
         return 1;
     }
     Shoot(main, "01-start");
+    HWND stagePicture = GetDlgItem(main, 1051);
+    Shoot(stagePicture, "stage-00");
 
     // A word in progress: two letters that often occur, one that rarely does.
-    Press(main, 1000 + ('E' - 'A' + 1));
-    Press(main, 1000 + ('A' - 'A' + 1));
-    Press(main, 1000 + ('Z' - 'A' + 1));
-    Pause(800);
+    // Every stage the picture reaches in this word is pictured on its own.
+    std::set<int> stagesShot;
+    for (char letter : std::string("EAZ")) {
+        Press(main, 1000 + (letter - 'A' + 1));
+        Pause(300);
+        ShootNewStage(main, stagePicture, stagesShot);
+    }
+    Pause(500);
     // A letter may have finished a very short word; answer its box first.
     if (HWND r = FindWindowA(NULL, "Tuckle - Win")) CloseResult(r);
     if (HWND r = FindWindowA(NULL, "Tuckle - Lose")) CloseResult(r);
     Shoot(main, "02-during-word");
 
-    // Lose a word: rare letters first, until the result box appears.
+    // Lose a word: rare letters first, until the result box appears. Each
+    // stage the picture reaches on the way is pictured on its own.
     const char rare[] = "QJXZVKWYFBGHPMUCDLNSTRIOAE";
     HWND lost = NULL;
     for (const char* p = rare; *p && !lost; ++p) {
@@ -221,9 +247,17 @@ int main(int argc, char** argv)
         Pause(300);
         lost = FindWindowA(NULL, "Tuckle - Lose");
         if (HWND won = FindWindowA(NULL, "Tuckle - Win")) CloseResult(won);
+        if (lost) break;
+        // The tenth wrong letter opens the result box: press nothing more,
+        // and take no picture while the box is being made (a screen grab
+        // then can hold up Wine's drawing of the new window).
+        if (WrongCount(main) >= 10) break;
+        ShootNewStage(main, stagePicture, stagesShot);
     }
-    if ((lost = WaitForWindow("Tuckle - Lose", 3000))) {
+    lost = WaitForWindow("Tuckle - Lose", 3000);
+    if (lost) {
         Shoot(main, "03-lost-word", lost, "04-lost-box");
+        Shoot(stagePicture, "stage-10");
         CloseResult(lost);
     }
 
@@ -267,6 +301,8 @@ int main(int argc, char** argv)
         Shoot(dialog, "09-exit");
         Press(dialog, 1038);
     }
+    // All the stages side by side, to check them at a glance.
+    RunHost("cd " + outputFolder + " && /usr/bin/montage stage-*.png -tile 6x -geometry +4+4 stages.png");
     WaitForSingleObject(pi.hProcess, 15000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
