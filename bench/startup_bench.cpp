@@ -8,23 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "window_search.h"
+
 namespace {
 
 const int Rounds = 7;
-
-struct Found { const char* prefix; HWND window; };
-
-BOOL CALLBACK MatchVisible(HWND w, LPARAM p)
-{
-    Found* f = reinterpret_cast<Found*>(p);
-    char text[128] = "";
-    GetWindowTextA(w, text, sizeof text);
-    if (IsWindowVisible(w) && std::string(text).rfind(f->prefix, 0) == 0) {
-        f->window = w;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Milliseconds from CreateProcess to a visible window whose caption starts
 // with prefix; -1 when it never shows.
@@ -41,12 +29,10 @@ double TimeToWindow(const std::string& program, const char* prefix)
     if (!CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) return -1;
     double ms = -1;
     for (int i = 0; i < 20000; ++i) {
-        Found f = {prefix, NULL};
-        EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&f));
-        if (f.window) {
+        if (HWND window = FindVisibleWindow(pi.dwProcessId, prefix)) {
             QueryPerformanceCounter(&now);
             ms = 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-            PostMessageA(f.window, WM_CLOSE, 0, 0);
+            PostMessageA(window, WM_CLOSE, 0, 0);
             break;
         }
         Sleep(1);

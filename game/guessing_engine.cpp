@@ -1,5 +1,6 @@
 #include "guessing_engine.h"
 
+#include "text_buffer.h"
 #include "utterances.h"
 
 #include <cstdlib>
@@ -11,18 +12,6 @@ namespace {
 bool IsLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// Appends text to a zero-terminated buffer of the given size, cutting only
-// what would not fit.
-void Append(char* buffer, size_t size, const char* text)
-{
-    size_t used = std::strlen(buffer);
-    size_t room = size - 1 - used;
-    size_t n = std::strlen(text);
-    if (n > room) n = room;
-    std::memcpy(buffer + used, text, n);
-    buffer[used + n] = '\0';
 }
 
 } // namespace
@@ -69,10 +58,10 @@ bool DrawNextWord(GameState& game)
     for (int i = 0; i <= LetterCount; ++i) game.triedLetters[i] = 0;
 
     game.picturePath[0] = '\0';
-    Append(game.picturePath, sizeof game.picturePath, "\\");
-    Append(game.picturePath, sizeof game.picturePath, game.subjectFolder);
-    Append(game.picturePath, sizeof game.picturePath, "\\");
-    Append(game.picturePath, sizeof game.picturePath, game.currentPicture);
+    AppendText(game.picturePath, sizeof game.picturePath, "\\");
+    AppendText(game.picturePath, sizeof game.picturePath, game.subjectFolder);
+    AppendText(game.picturePath, sizeof game.picturePath, "\\");
+    AppendText(game.picturePath, sizeof game.picturePath, game.currentPicture);
 
     SetWordUtterance(game);
     return true;
@@ -112,10 +101,10 @@ void EvaluateGuess(GameState& game)
     if (game.lettersFound == foundBefore) {
         ++game.wrongCount;
         const char wrong[3] = {' ', letter, '\0'};
-        Append(game.wrongLetters, sizeof game.wrongLetters, wrong);
-        Append(game.speechText, sizeof game.speechText, "... wrong");
+        AppendText(game.wrongLetters, sizeof game.wrongLetters, wrong);
+        AppendText(game.speechText, sizeof game.speechText, "... wrong");
     } else {
-        Append(game.speechText, sizeof game.speechText, "... right");
+        AppendText(game.speechText, sizeof game.speechText, "... right");
     }
     game.triedLetters[game.guessIndex] = 1;
 }

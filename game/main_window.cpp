@@ -310,7 +310,6 @@ void ShowTurnResult(HWND dialog)
     ShowStagePicture();
     SetDlgItemTextA(dialog, IDC_WORD_LINE, game.maskedWord);
     SetDlgItemTextA(dialog, IDC_WRONG_LETTERS, game.wrongLetters);
-    KeepWrongLettersOnTop();
 }
 
 void ShowStagePicture()

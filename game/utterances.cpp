@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text_buffer.h"
+
 namespace {
 
 // One fixed phrase per letter button; 'c' and 'k' share their sound, 'g'
@@ -19,16 +21,6 @@ const char* const Phrases[LetterCount + 1] = {
     " \"[[j3:]] ... y ... ",    " \"[[z'3:]] ... z ... ",
 };
 
-// Appends raw text (our own fixed phrases), cutting only what cannot fit.
-void AppendRaw(GameState& game, const char* text)
-{
-    size_t used = std::strlen(game.speechText);
-    size_t n = std::strlen(text);
-    if (n > sizeof game.speechText - 1 - used) n = sizeof game.speechText - 1 - used;
-    std::memcpy(game.speechText + used, text, n);
-    game.speechText[used + n] = '\0';
-}
-
 } // namespace
 
 const char* LetterPhrase(int n)
@@ -40,7 +32,7 @@ const char* LetterPhrase(int n)
 void SetLetterUtterance(GameState& game, int n)
 {
     game.speechText[0] = '\0';
-    AppendRaw(game, LetterPhrase(n));
+    AppendText(game.speechText, sizeof game.speechText, LetterPhrase(n));
 }
 
 void AppendSpokenText(GameState& game, const char* text)
@@ -55,29 +47,29 @@ void SetWordUtterance(GameState& game)
 {
     std::strcpy(game.speechText, " \"");
     AppendSpokenText(game, game.currentWord);
-    AppendRaw(game, "\"");
+    AppendText(game.speechText, sizeof game.speechText, "\"");
 }
 
 void SetPictureUtterance(GameState& game)
 {
     std::strcpy(game.speechText, "\"");
     AppendSpokenText(game, game.currentPicture);
-    AppendRaw(game, "\"");
+    AppendText(game.speechText, sizeof game.speechText, "\"");
 }
 
 void AppendLostUtterance(GameState& game)
 {
-    AppendRaw(game, " ... bad luck ... you lost\"");
+    AppendText(game.speechText, sizeof game.speechText, " ... bad luck ... you lost\"");
 }
 
 void AppendWonUtterance(GameState& game)
 {
-    AppendRaw(game, " ... ");
+    AppendText(game.speechText, sizeof game.speechText, " ... ");
     for (const char* p = game.currentWord; *p; ++p) {
         if (*p == '"') continue;
         const char spelled[4] = {*p, '.', ' ', '\0'};
-        AppendRaw(game, spelled);
+        AppendText(game.speechText, sizeof game.speechText, spelled);
     }
     AppendSpokenText(game, game.currentWord);
-    AppendRaw(game, " ... well done ... you've won\"");
+    AppendText(game.speechText, sizeof game.speechText, " ... well done ... you've won\"");
 }

@@ -5,28 +5,9 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
-namespace {
-
-struct Search { DWORD process; HWND found; };
-
-BOOL CALLBACK MatchMain(HWND w, LPARAM p)
-{
-    Search* s = reinterpret_cast<Search*>(p);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    char text[128] = "";
-    GetWindowTextA(w, text, sizeof text);
-    if (owner == s->process && IsWindowVisible(w) && std::strncmp(text, "Tuckle's - ", 11) == 0) {
-        s->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-} // namespace
+#include "window_search.h"
 
 int main(int argc, char** argv)
 {
@@ -44,17 +25,17 @@ int main(int argc, char** argv)
         std::printf("launch check: cannot start %s\n", program.c_str());
         return 1;
     }
-    Search s = {pi.dwProcessId, NULL};
-    for (int i = 0; i < 300 && !s.found; ++i) {
-        EnumWindows(MatchMain, reinterpret_cast<LPARAM>(&s));
-        if (!s.found) Sleep(50);
+    HWND window = NULL;
+    for (int i = 0; i < 300 && !window; ++i) {
+        window = FindVisibleWindow(pi.dwProcessId, "Tuckle's - ");
+        if (!window) Sleep(50);
     }
     int status = 0;
-    if (s.found) {
+    if (window) {
         char caption[128] = "";
-        GetWindowTextA(s.found, caption, sizeof caption);
+        GetWindowTextA(window, caption, sizeof caption);
         std::printf("launch check: \"%s\" is up\n", caption);
-        PostMessageA(s.found, WM_CLOSE, 0, 0);
+        PostMessageA(window, WM_CLOSE, 0, 0);
     } else {
         std::printf("launch check: the main window did not appear\n");
         status = 1;

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "window_search.h"
+
 namespace {
 
 std::string outputFolder;
@@ -31,27 +33,11 @@ HWND WaitForWindow(const char* caption, DWORD timeoutMs = 15000)
     return NULL;
 }
 
-struct Search { const char* prefix; HWND found; };
-
-BOOL CALLBACK MatchCaption(HWND w, LPARAM p)
-{
-    Search* s = reinterpret_cast<Search*>(p);
-    char text[128] = "";
-    GetWindowTextA(w, text, sizeof text);
-    if (IsWindowVisible(w) && std::strncmp(text, s->prefix, std::strlen(s->prefix)) == 0) {
-        s->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Finds a visible top-level window whose caption starts with prefix.
 HWND WaitForCaptionPrefix(const char* prefix, DWORD timeoutMs = 15000)
 {
     for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-        Search s = {prefix, NULL};
-        EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&s));
-        if (s.found) return s.found;
+        if (HWND found = FindVisibleWindow(0, prefix)) return found;
         Sleep(100);
     }
     return NULL;

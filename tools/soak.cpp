@@ -14,6 +14,8 @@
 #include <cstring>
 #include <string>
 
+#include "window_search.h"
+
 namespace {
 
 bool CopyFlatFolder(const std::string& from, const std::string& to)
@@ -66,30 +68,6 @@ SIZE_T WorkingSet(HANDLE process)
     return counters.WorkingSetSize;
 }
 
-struct Search { const char* prefix; DWORD process; bool visible; HWND found; };
-
-BOOL CALLBACK MatchWindow(HWND w, LPARAM p)
-{
-    Search* s = reinterpret_cast<Search*>(p);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    char text[128] = "";
-    GetWindowTextA(w, text, sizeof text);
-    if (owner == s->process && (!s->visible || IsWindowVisible(w)) &&
-        std::strncmp(text, s->prefix, std::strlen(s->prefix)) == 0) {
-        s->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindOwnWindow(DWORD process, const char* prefix, bool visible = true)
-{
-    Search s = {prefix, process, visible, NULL};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
-    return s.found;
-}
-
 // Letters roughly by how often they occur, so most words end in a win.
 const char LetterOrder[] = "EAROTINSLCUDPMHGBFYWKVXZJQ";
 
@@ -106,7 +84,7 @@ DWORD WINAPI WatchResults(LPVOID parameter)
 {
     ResultWatch* watch = static_cast<ResultWatch*>(parameter);
     while (!watch->stop) {
-        HWND result = FindOwnWindow(watch->process, "Tuckle - ");
+        HWND result = FindVisibleWindow(watch->process, "Tuckle - ");
         if (result) {
             PostMessageA(result, WM_COMMAND, 1042, 0);
             for (int i = 0; i < 2000 && IsWindow(result); ++i) Sleep(2);
@@ -161,7 +139,7 @@ int main(int argc, char** argv)
     }
     HWND main = NULL;
     for (int i = 0; i < 300 && !main; ++i) {
-        main = FindOwnWindow(pi.dwProcessId, "Tuckle's - ");
+        main = FindVisibleWindow(pi.dwProcessId, "Tuckle's - ");
         if (!main) Sleep(50);
     }
     if (!main) {
