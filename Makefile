@@ -3,13 +3,37 @@
 
 BUILD      := build
 NATIVE     := $(BUILD)/native
+BUILD64    := $(BUILD)/x64
 JOBS       ?= $(shell nproc)
-WINEENV    := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+WINEOPTS   := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+WINEENV    := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix $(WINEOPTS)
+# 64-bit programs run through Wine's 64-bit loader directly: the `wine`
+# wrapper prefers the 32-bit loader whenever it is installed.
+WINE64     := /usr/lib/wine/wine64
+WINEENV64  := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix64 WINELOADER=$(WINE64) $(WINEOPTS)
+XVFB       := xvfb-run -a -s "-screen 0 1024x768x24"
 ARGS       ?=
 
-.PHONY: all deps build native test bench play screenshots soak dist clean
+# Some Linux kernels are started with their 32-bit emulation switched off;
+# there no 32-bit program runs, Wine's 32-bit loader included. The 32-bit
+# build is then made but not run, and the game and tools run from the 64-bit
+# build instead.
+CAN_RUN_32 := $(shell /usr/lib/wine/wine --version >/dev/null 2>&1 && echo yes)
+ifeq ($(CAN_RUN_32),yes)
+RUNBUILD   := $(BUILD)
+RUNTARGET  := build
+RUNWINE    := $(WINEENV) wine
+RUNPREFIX  := $(BUILD)/wineprefix/system.reg
+else
+RUNBUILD   := $(BUILD64)
+RUNTARGET  := build64
+RUNWINE    := $(WINEENV64) $(WINE64)
+RUNPREFIX  := $(BUILD)/wineprefix64/system.reg
+endif
 
-all: build
+.PHONY: all deps build build64 native test test32 test64 bench play screenshots soak dist clean
+
+all: build build64
 
 deps:
 	@sh scripts/install-deps.sh
@@ -27,6 +51,14 @@ $(BUILD)/CMakeCache.txt: | deps
 build: $(BUILD)/CMakeCache.txt native
 	cmake --build $(BUILD) -j $(JOBS)
 
+$(BUILD64)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD64) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+	      -DCMAKE_BUILD_TYPE=Release -DTUCKLE_NATIVE_DIR=$(CURDIR)/$(NATIVE) \
+	      -DTUCKLE_WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix64
+
+build64: $(BUILD64)/CMakeCache.txt native
+	cmake --build $(BUILD64) -j $(JOBS)
+
 # The Wine prefix is made once (about 10 s) so that no test pays for it.
 # The game's dialog font, Courier New, is not on Linux: Liberation Mono has
 # the same metrics, so the dialog units come out as on Windows and the
@@ -42,50 +74,79 @@ $(BUILD)/wineprefix/system.reg: | deps
 	    /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 	$(WINEENV) wineserver -w || true
 
-test: build $(BUILD)/wineprefix/system.reg
-	cd $(BUILD) && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
-	    ctest --output-on-failure $(ARGS)
+# The same prefix settings for 64-bit Wine, in a prefix of its own.
+$(BUILD)/wineprefix64/system.reg: | deps
+	mkdir -p $(BUILD)
+	$(WINEENV64) xvfb-run -a $(WINE64) wineboot -i >/dev/null 2>&1 || true
+	$(WINEENV64) $(WINE64) reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+	    /v "Courier New" /t REG_SZ /d "Liberation Mono" /f >/dev/null 2>&1
+	$(WINEENV64) $(WINE64) reg add 'HKCU\Software\Wine\X11 Driver' \
+	    /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+	$(WINEENV64) wineserver -w || true
 
-# Starts the game from the game folder on the user's display.
-play: build $(BUILD)/wineprefix/system.reg
+# Both Windows builds are made and their suites run; where the kernel runs
+# no 32-bit programs the 32-bit suite is skipped with a notice.
+test: build build64 test64 test32
+
+test64: build64 $(BUILD)/wineprefix64/system.reg
+	cd $(BUILD64) && $(WINEENV64) $(XVFB) ctest --output-on-failure $(ARGS)
+
+ifeq ($(CAN_RUN_32),yes)
+test32: build $(BUILD)/wineprefix/system.reg
+	cd $(BUILD) && $(WINEENV) $(XVFB) ctest --output-on-failure $(ARGS)
+else
+test32: build
+	@echo "NOTE: this kernel runs no 32-bit programs (its 32-bit emulation is off),"
+	@echo "      so the 32-bit build was made but its suite was not run; the 64-bit"
+	@echo "      suite above ran the same tests."
+endif
+
+# Starts the game from the game folder on the user's display (the 32-bit
+# game; the 64-bit build of it where the kernel runs no 32-bit programs).
+play: build $(RUNTARGET) $(RUNPREFIX)
 	@if [ -z "$$DISPLAY" ]; then \
 	    echo "There is no display to show the game on (DISPLAY is not set)."; \
 	    echo "Run 'make screenshots' to play a scripted game under Xvfb and save pictures."; \
 	    exit 1; fi
-	cd $(BUILD)/dist && $(WINEENV) wine tuckle.exe
+	@[ "$(CAN_RUN_32)" = yes ] || echo "NOTE: this kernel runs no 32-bit programs; playing the 64-bit build."
+	cd $(RUNBUILD)/dist && $(RUNWINE) tuckle.exe
 
 # Plays a scripted game under Xvfb and saves pictures in build/screenshots/.
-screenshots: build $(BUILD)/wineprefix/system.reg
+screenshots: build $(RUNTARGET) $(RUNPREFIX)
 	rm -rf $(BUILD)/screenshots && mkdir -p $(BUILD)/screenshots
-	cd $(BUILD)/dist && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
-	    wine $(CURDIR)/$(BUILD)/tools/screenshots.exe . $(CURDIR)/$(BUILD)/screenshots
+	cd $(RUNBUILD)/dist && $(XVFB) $(RUNWINE) \
+	    $(CURDIR)/$(RUNBUILD)/tools/screenshots.exe . $(CURDIR)/$(BUILD)/screenshots
 	@ls $(BUILD)/screenshots
 
 # Plays 1,000 words through the real program and prints the main dialog's
 # child windows and the game's working set at the start and at the end.
-soak: build $(BUILD)/wineprefix/system.reg
-	cd $(BUILD) && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
-	    wine tools/soak.exe 1000 "Z:$(CURDIR)/$(BUILD)/dist"
+soak: build $(RUNTARGET) $(RUNPREFIX)
+	cd $(RUNBUILD) && $(XVFB) $(RUNWINE) tools/soak.exe 1000 "Z:$(CURDIR)/$(RUNBUILD)/dist"
 
-# The Windows package build/tuckle-win32.zip: the game folder, a read-me for
-# Windows users and the credits. It is unzipped again and started under Wine
-# to check that it runs from its own folder.
-dist: build $(BUILD)/wineprefix/system.reg
+# The Windows package build/tuckle-win32.zip: the 32-bit game folder, a
+# read-me for Windows users and the credits. It is unzipped again and started
+# under Wine to check that it runs from its own folder (where the kernel runs
+# no 32-bit programs, the same check runs on the 64-bit game folder).
+dist: build $(RUNTARGET) $(RUNPREFIX)
 	rm -rf $(BUILD)/package $(BUILD)/tuckle-win32.zip $(BUILD)/unzipped
 	mkdir -p $(BUILD)/package/Tuckle
 	cp -r $(BUILD)/dist/. $(BUILD)/package/Tuckle/
 	cp packaging/README-Windows.txt $(BUILD)/package/Tuckle/README.txt
 	cd $(BUILD)/package && zip -qr ../tuckle-win32.zip Tuckle
 	mkdir -p $(BUILD)/unzipped && cd $(BUILD)/unzipped && unzip -q ../tuckle-win32.zip
-	cd $(BUILD) && $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" \
-	    wine tools/launch_check.exe "Z:$(CURDIR)/$(BUILD)/unzipped/Tuckle"
+	@if [ "$(CAN_RUN_32)" = yes ]; then \
+	    cd $(BUILD) && $(XVFB) $(RUNWINE) tools/launch_check.exe "Z:$(CURDIR)/$(BUILD)/unzipped/Tuckle"; \
+	else \
+	    echo "NOTE: this kernel runs no 32-bit programs; checking the 64-bit game folder instead."; \
+	    cd $(RUNBUILD) && $(XVFB) $(RUNWINE) tools/launch_check.exe "Z:$(CURDIR)/$(RUNBUILD)/dist"; \
+	fi
 	@echo "Built $(BUILD)/tuckle-win32.zip"
 
 # Benchmarks print figures and ratios; they assert nothing.
-bench: build $(BUILD)/wineprefix/system.reg
-	@cd $(BUILD) && for b in bench/*_bench.exe; do \
+bench: build $(RUNTARGET) $(RUNPREFIX)
+	@cd $(RUNBUILD) && for b in bench/*_bench.exe; do \
 	    [ -e "$$b" ] || continue; echo "== $$b"; \
-	    $(WINEENV) xvfb-run -a -s "-screen 0 1024x768x24" wine "$$b" || exit 1; \
+	    $(XVFB) $(RUNWINE) "$$b" || exit 1; \
 	done
 
 clean:

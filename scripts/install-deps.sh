@@ -11,7 +11,8 @@ have_cmd() { command -v "$1" >/dev/null 2>&1; }
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
 
 for p in g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev \
-         wine wine32:i386 xvfb xauth cmake googletest g++ make \
+         g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev \
+         wine wine32:i386 wine64 xvfb xauth cmake googletest g++ make \
          imagemagick espeak-ng fonts-noto-color-emoji fonts-liberation python3-pil zip unzip; do
     have_pkg "$p" || need="$need $p"
 done
@@ -35,4 +36,6 @@ for t in wine wineboot wineserver; do
 done
 have_cmd wine || { echo "wine is missing after installation" >&2; exit 1; }
 have_cmd i686-w64-mingw32-g++-posix || { echo "mingw-w64 (posix) is missing" >&2; exit 1; }
+have_cmd x86_64-w64-mingw32-g++-posix || { echo "mingw-w64 for x86_64 (posix) is missing" >&2; exit 1; }
+[ -x /usr/lib/wine/wine64 ] || { echo "64-bit wine is missing" >&2; exit 1; }
 exit 0

@@ -136,7 +136,7 @@ std::vector<std::string> ImportedDlls(const std::string& image)
 {
     std::vector<std::string> names;
     auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
-    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
+    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image.data() + dos->e_lfanew);
     auto sections = IMAGE_FIRST_SECTION(nt);
     auto offsetOf = [&](DWORD rva) -> size_t {
         for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
@@ -169,9 +169,10 @@ TEST(SpeechBridgeFileTest, IsAStaticallyLinkedGuiProgram)
     ASSERT_GT(image.size(), sizeof(IMAGE_DOS_HEADER));
     auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
     ASSERT_EQ(IMAGE_DOS_SIGNATURE, dos->e_magic);
-    ASSERT_LT(static_cast<size_t>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS32), image.size());
-    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
-    ASSERT_EQ(IMAGE_NT_OPTIONAL_HDR32_MAGIC, nt->OptionalHeader.Magic);
+    // The bridge is built for the same architecture as this test.
+    ASSERT_LT(static_cast<size_t>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS), image.size());
+    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image.data() + dos->e_lfanew);
+    ASSERT_EQ(IMAGE_NT_OPTIONAL_HDR_MAGIC, nt->OptionalHeader.Magic);
     EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, nt->OptionalHeader.Subsystem);
 
     std::vector<std::string> dlls = ImportedDlls(image);

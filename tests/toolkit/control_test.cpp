@@ -1,5 +1,6 @@
 // The control base against real windows under the test's own thread: a hidden
 // probe parent logs what reaches it, children are wrapped and driven.
+#include <cstddef>
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -384,7 +385,7 @@ TEST_F(ControlTest, ToolTipIsAToolOfTheParentNamingTheControl)
     EXPECT_EQ(SendMessageA(control.tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
 
     TTTOOLINFOA info = {};
-    info.cbSize = 44;
+    info.cbSize = offsetof(TTTOOLINFOA, lpReserved);
     char text[80] = "";
     info.lpszText = text;
     ASSERT_TRUE(SendMessageA(control.tooltip, TTM_ENUMTOOLSA, 0, (LPARAM)&info));

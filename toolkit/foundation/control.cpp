@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -14,8 +15,12 @@ const int MinimumSide = 10;
 // The opacity of a wrapper that never had its transparency set.
 const BYTE FullOpacity = 100;
 // The tool structure size the toolkit registers tooltips with (TTTOOLINFOA
-// without the reserved pointer of newer common controls).
-const UINT ToolInfoSize = 44;
+// without the reserved pointer of newer common controls): 44 bytes on 32-bit
+// Windows, larger where pointers are 8 bytes.
+const UINT ToolInfoSize = offsetof(TTTOOLINFOA, lpReserved);
+#if defined(__i386__)
+static_assert(offsetof(TTTOOLINFOA, lpReserved) == 44, "the 32-bit tool structure is 44 bytes");
+#endif
 // TTF_IDISHWND | TTF_SUBCLASS.
 const UINT ToolFlags = TTF_IDISHWND | TTF_SUBCLASS;
 // The most tooltip text kept, so that reading it back fits the read buffer
