@@ -64,7 +64,8 @@ build64: $(BUILD64)/CMakeCache.txt native
 # the same metrics, so the dialog units come out as on Windows and the
 # pictures, placed in pixels, sit inside their frames. Windows are not handed
 # to a window manager: with managed windows Wine waits about 2 s after every
-# dialog ends under Xvfb.
+# dialog ends under Xvfb. A crashed program ends after its backtrace is
+# printed, instead of waiting for someone to close the crash dialog.
 $(BUILD)/wineprefix/system.reg: | deps
 	mkdir -p $(BUILD)
 	$(WINEENV) xvfb-run -a wineboot -i >/dev/null 2>&1 || true
@@ -72,6 +73,8 @@ $(BUILD)/wineprefix/system.reg: | deps
 	    /v "Courier New" /t REG_SZ /d "Liberation Mono" /f >/dev/null 2>&1
 	$(WINEENV) wine reg add 'HKCU\Software\Wine\X11 Driver' \
 	    /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+	$(WINEENV) wine reg add 'HKCU\Software\Wine\WineDbg' \
+	    /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 	$(WINEENV) wineserver -w || true
 
 # The same prefix settings for 64-bit Wine, in a prefix of its own.
@@ -82,6 +85,8 @@ $(BUILD)/wineprefix64/system.reg: | deps
 	    /v "Courier New" /t REG_SZ /d "Liberation Mono" /f >/dev/null 2>&1
 	$(WINEENV64) $(WINE64) reg add 'HKCU\Software\Wine\X11 Driver' \
 	    /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+	$(WINEENV64) $(WINE64) reg add 'HKCU\Software\Wine\WineDbg' \
+	    /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 	$(WINEENV64) wineserver -w || true
 
 # Both Windows builds are made and their suites run; where the kernel runs

@@ -120,13 +120,13 @@ TEST(RuntimeCheckTest, AbortEndsTheProcessWithStatusZero)
     CloseHandle(nul);
     ASSERT_TRUE(started) << GetLastError();
 
-    HWND box = FindDialogByCaption(kCaption, process.dwProcessId, 20000);
+    HWND box = FindDialogByCaption(kCaption, process.dwProcessId, 10000);
     EXPECT_NE(static_cast<HWND>(NULL), box);
     if (box) {
         EXPECT_NE(std::string::npos, MessageBoxText(box).find("Expression: Set != NULL"));
         PressDialogButton(box, IDABORT);
     }
-    DWORD waited = WaitForSingleObject(process.hProcess, 20000);
+    DWORD waited = WaitForSingleObject(process.hProcess, 10000);
     if (waited != WAIT_OBJECT_0)
         TerminateProcess(process.hProcess, 99);
     DWORD status = 99;
