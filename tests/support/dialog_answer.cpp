@@ -93,10 +93,11 @@ void PressDialogButton(HWND dialog, int buttonId)
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
 }
 
-DialogAnswer::DialogAnswer(const char* caption, int buttonId, DWORD processId, DWORD timeoutMs)
+DialogAnswer::DialogAnswer(const char* caption, int buttonId, DWORD processId, DWORD timeoutMs,
+                           std::function<void(HWND)> look)
 {
     std::string wanted(caption);
-    worker = std::thread([this, wanted, buttonId, processId, timeoutMs]() {
+    worker = std::thread([this, wanted, buttonId, processId, timeoutMs, look]() {
         HWND box = FindDialogByCaption(wanted.c_str(), processId, timeoutMs);
         if (!box)
             return;
@@ -106,6 +107,8 @@ DialogAnswer::DialogAnswer(const char* caption, int buttonId, DWORD processId, D
         hasAbort = GetDlgItem(box, IDABORT) != NULL;
         hasRetry = GetDlgItem(box, IDRETRY) != NULL;
         hasIgnore = GetDlgItem(box, IDIGNORE) != NULL;
+        if (look)
+            look(box);
         PressDialogButton(box, buttonId);
         answered = true;
     });

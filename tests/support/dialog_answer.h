@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -32,9 +33,12 @@ void PressDialogButton(HWND dialog, int buttonId);
 // Answers one dialog on a helper thread: waits for the dialog with the
 // caption, records what it shows, then presses the button. Start it before
 // the call that opens the dialog; Wait() after that call has returned.
+// `look`, when given, is called with the dialog on the helper thread just
+// before the button is pressed, to read what else the test needs.
 class DialogAnswer {
 public:
-    DialogAnswer(const char* caption, int buttonId, DWORD processId = 0, DWORD timeoutMs = 10000);
+    DialogAnswer(const char* caption, int buttonId, DWORD processId = 0, DWORD timeoutMs = 10000,
+                 std::function<void(HWND)> look = nullptr);
     ~DialogAnswer();
     DialogAnswer(const DialogAnswer&) = delete;
     DialogAnswer& operator=(const DialogAnswer&) = delete;

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "picture_files.h"
+
 namespace play {
 
 namespace {
@@ -17,11 +19,6 @@ const COLORREF StageColours[11] = {
     RGB(200, 30, 200), RGB(30, 200, 200), RGB(120, 60, 10), RGB(10, 120, 60),
     RGB(60, 10, 120),  RGB(250, 140, 0),  RGB(0, 140, 250),
 };
-
-void PutLittleEndian(std::string& out, unsigned long value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 
 struct WindowSearch {
     DWORD processId;
@@ -142,29 +139,10 @@ bool GameFolder::WriteFile(const std::string& relative, const std::string& bytes
 
 bool GameFolder::WriteBitmap(const std::string& relative, COLORREF colour) const
 {
-    const int side = 4;
-    const unsigned long pixelBytes = side * side * 3;  // rows of 12 bytes need no padding
-    std::string bmp = "BM";
-    PutLittleEndian(bmp, 14 + 40 + pixelBytes, 4);  // file size
-    PutLittleEndian(bmp, 0, 4);                     // reserved
-    PutLittleEndian(bmp, 14 + 40, 4);               // offset of the pixels
-    PutLittleEndian(bmp, 40, 4);                    // BITMAPINFOHEADER
-    PutLittleEndian(bmp, side, 4);
-    PutLittleEndian(bmp, side, 4);
-    PutLittleEndian(bmp, 1, 2);                     // planes
-    PutLittleEndian(bmp, 24, 2);                    // bits per pixel
-    PutLittleEndian(bmp, BI_RGB, 4);
-    PutLittleEndian(bmp, pixelBytes, 4);
-    PutLittleEndian(bmp, 2835, 4);                  // 72 dpi
-    PutLittleEndian(bmp, 2835, 4);
-    PutLittleEndian(bmp, 0, 4);
-    PutLittleEndian(bmp, 0, 4);
-    for (int i = 0; i < side * side; ++i) {
-        bmp += static_cast<char>(GetBValue(colour));
-        bmp += static_cast<char>(GetGValue(colour));
-        bmp += static_cast<char>(GetRValue(colour));
-    }
-    return WriteFile(relative, bmp);
+    std::filesystem::path file = std::filesystem::path(path) / relative;
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    return WriteSolidBitmap(file.string(), colour);
 }
 
 std::vector<std::string> GameFolder::Utterances() const

@@ -2,6 +2,25 @@
 
 #include <cstdio>
 
+namespace {
+
+void PutLittleEndian(std::string& out, unsigned long value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == NULL)
+        return false;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
 std::string ResourceBytes(int resourceId)
 {
     HMODULE module = GetModuleHandleA(NULL);
@@ -18,13 +37,39 @@ std::string ResourceBytes(int resourceId)
 bool WriteResourceFile(int resourceId, const std::string& path)
 {
     std::string bytes = ResourceBytes(resourceId);
-    if (bytes.empty())
-        return false;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == NULL)
-        return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    return !bytes.empty() && WriteFileBytes(path, bytes);
+}
+
+bool WriteSolidBitmap(const std::string& path, COLORREF colour, int side)
+{
+    // Rows of 24-bit pixels are padded to a multiple of four bytes.
+    const unsigned long rowBytes = (static_cast<unsigned long>(side) * 3 + 3) & ~3ul;
+    const unsigned long pixelBytes = rowBytes * static_cast<unsigned long>(side);
+    std::string bmp = "BM";
+    PutLittleEndian(bmp, 14 + 40 + pixelBytes, 4);  // file size
+    PutLittleEndian(bmp, 0, 4);                     // reserved
+    PutLittleEndian(bmp, 14 + 40, 4);               // offset of the pixels
+    PutLittleEndian(bmp, 40, 4);                    // BITMAPINFOHEADER
+    PutLittleEndian(bmp, static_cast<unsigned long>(side), 4);
+    PutLittleEndian(bmp, static_cast<unsigned long>(side), 4);
+    PutLittleEndian(bmp, 1, 2);                     // planes
+    PutLittleEndian(bmp, 24, 2);                    // bits per pixel
+    PutLittleEndian(bmp, BI_RGB, 4);
+    PutLittleEndian(bmp, pixelBytes, 4);
+    PutLittleEndian(bmp, 2835, 4);                  // 72 dpi
+    PutLittleEndian(bmp, 2835, 4);
+    PutLittleEndian(bmp, 0, 4);
+    PutLittleEndian(bmp, 0, 4);
+    std::string row;
+    for (int x = 0; x < side; ++x) {
+        row += static_cast<char>(GetBValue(colour));
+        row += static_cast<char>(GetGValue(colour));
+        row += static_cast<char>(GetRValue(colour));
+    }
+    row.resize(rowBytes, '\0');
+    for (int y = 0; y < side; ++y)
+        bmp += row;
+    return WriteFileBytes(path, bmp);
 }
 
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y)

@@ -13,6 +13,10 @@ std::string ResourceBytes(int resourceId);
 // Writes the RCDATA resource to the file; false when either fails.
 bool WriteResourceFile(int resourceId, const std::string& path);
 
+// Writes a 24-bit bitmap file of side x side pixels, all of one colour;
+// false when the file cannot be written.
+bool WriteSolidBitmap(const std::string& path, COLORREF colour, int side = 4);
+
 // The colour of one pixel of a bitmap (GetPixel on a memory device context);
 // CLR_INVALID when it cannot be read.
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
