@@ -63,9 +63,14 @@ TEST(ByteBufferTest, AppendAndPushKeepOldBytesFirst)
     EXPECT_EQ(buffer.Append(nullptr, 3), 8);
     EXPECT_EQ(buffer.Append("xyz", -1), 8);
 
-    // Appending the buffer's own bytes to itself survives the block moving.
+    // The buffer's own bytes appended to it: first into room to spare, then
+    // into a full block, which moves (and frees the old one) on the way.
     EXPECT_EQ(buffer.Append(buffer.Buffer, 8), 16);
     EXPECT_EQ(BytesOf(buffer), "12345abc12345abc");
+    const BYTE* full = buffer.Buffer;
+    EXPECT_EQ(buffer.Append(buffer.Buffer + 3, 13), 29);
+    EXPECT_NE(static_cast<const BYTE*>(buffer.Buffer), full) << "the block did not move";
+    EXPECT_EQ(BytesOf(buffer), "12345abc12345abc45abc12345abc");
 
     ByteBuffer pushed;
     std::string expected;
