@@ -3,8 +3,8 @@
 // a modal loop (a dialog nobody answers) that never returns, and a crash
 // under Wine starts the debugger, which waits too; either way the program
 // would sit until the runner's limit for the whole program. Instead, the
-// case that overruns its limit or crashes is named, the windows still open
-// are listed, and the program ends at once with a failure status.
+// case that overruns its limit or crashes is named (with the windows still
+// open, for an overrun), and the program ends at once with a failure status.
 //
 // Linking this file installs it. The limit is TUCKLE_TEST_CASE_SECONDS from
 // the environment (the build sets it per test program), 30 s without it.
@@ -50,9 +50,14 @@ BOOL CALLBACK ReportOpenWindow(HWND window, LPARAM)
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+    // The caption is asked for with a time limit: the window's thread may be
+    // the one that hangs.
     char caption[200] = "";
     char className[64] = "";
-    GetWindowTextA(window, caption, sizeof caption);
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption),
+                             SMTO_ABORTIFHUNG, 500, &copied))
+        lstrcpyA(caption, "(no answer)");
     GetClassNameA(window, className, sizeof className);
     char line[320];
     std::snprintf(line, sizeof line, "             open window \"%s\" (class %s)\n", caption, className);
@@ -60,12 +65,12 @@ BOOL CALLBACK ReportOpenWindow(HWND window, LPARAM)
     return TRUE;
 }
 
-void EndProgram(const char* what, UINT status)
+void EndProgram(const char* what, UINT status, bool listWindows)
 {
     char line[800];
     std::snprintf(line, sizeof line, "[  FAILED  ] %s %s; the test program ends here.\n", runningTest, what);
     Report(line);
-    EnumWindows(ReportOpenWindow, 0);
+    if (listWindows) EnumWindows(ReportOpenWindow, 0);
     TerminateProcess(GetCurrentProcess(), status);
 }
 
@@ -78,7 +83,7 @@ DWORD WINAPI Watch(LPVOID)
             char what[80];
             std::snprintf(what, sizeof what, "ran longer than its limit of %lu s",
                           static_cast<unsigned long>(limitMs / 1000));
-            EndProgram(what, TimedOutStatus);
+            EndProgram(what, TimedOutStatus, true);
         }
         WaitForSingleObject(changed, due == 0 ? INFINITE : static_cast<DWORD>(due - now));
     }
@@ -90,7 +95,9 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception)
     std::snprintf(what, sizeof what, "crashed with exception 0x%08lx at %p",
                   static_cast<unsigned long>(exception->ExceptionRecord->ExceptionCode),
                   exception->ExceptionRecord->ExceptionAddress);
-    EndProgram(what, CrashedStatus);
+    // No window is asked anything here: this thread may own them, and their
+    // procedures may be what crashed.
+    EndProgram(what, CrashedStatus, false);
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
