@@ -19,7 +19,7 @@
 namespace {
 
 const DWORD DefaultLimitSeconds = 30;
-// Exit statuses, as timeout(1) and a crashed program report them.
+// Exit statuses as timeout(1) and a shell (for an aborted program) give them.
 const UINT TimedOutStatus = 124;
 const UINT CrashedStatus = 134;
 
@@ -36,8 +36,8 @@ DWORD LimitFromEnvironment()
     return seconds > 0 ? static_cast<DWORD>(seconds) * 1000 : DefaultLimitSeconds * 1000;
 }
 
-// Written straight to the output handle as well as through stdio, so that
-// the line appears even when stdio cannot be flushed any more.
+// Flushes what the tests printed so far, then writes the line straight to
+// the output handle: the program ends without flushing stdio again.
 void Report(const char* line)
 {
     std::fflush(stdout);
