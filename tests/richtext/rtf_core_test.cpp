@@ -1,0 +1,86 @@
+// The platform-free markup conversion, natively with the sanitizers: the
+// fast passes against the passes run one by one, and what the document
+// shows against the bytes of the markup. The exact converter results and
+// the rich edit control's view of them are tested under Wine
+// (tests/toolkit/rtf_markup_test.cpp).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "rtf_builders_core.h"
+#include "rtf_markup_core.h"
+#include "rtf_reference.h"
+
+namespace {
+
+// Inputs where the order of the passes or their resume rule decides the result.
+const char* const kPassInteractions[] = {
+    "^DOUBLY\\",                 // a marker inserted after a literal prefix
+    "^DOUBLY^DOUBLY^",          // overlapping markers: only the first is taken
+    "\\^DOUBLY^",
+    "<</CENTER>center>x",       // a removal forms a tag of a later pass
+    "<</center>CENTER>x",       // ... or of an earlier one, which stays text
+    "<</CENTER></center>/right>",
+    "</CENTER</CENTER>>",       // the join is not searched again in the same pass
+    "<</CENTER>B>",
+    "<B<B>>",
+    "\r\r\n\n\r",
+    "{{}}<BR<br>>",
+    "<b></B><i></I><u></U><B></b><I></i><U></u>",
+    "<Br><bR><CENTER</CENTER>>",
+};
+
+TEST(RtfCoreTest, FastPassesMatchThePassesRunOneByOne)
+{
+    for (const char* markup : kPassInteractions)
+        EXPECT_EQ(rtfcore::MarkupPasses(markup), rtfreference::NaivePasses(markup)) << markup;
+}
+
+// Text after a paragraph break that an RTF reader would otherwise take into
+// the control word, and breaks where nothing follows yet.
+TEST(RtfCoreTest, EveryVisibleByteIsShown)
+{
+    const char* const markups[] = {
+        "one\r\ntwo\nthree<BR>four<br>five", "1\n2<BR>-3\n 4", "a\n</CENTER>b<br></right>7",
+        "end\n", "x<BR>", "\n\n\nz", "a\rb", "\\par\\b0 {x}^DOUBLY^", "<b>\n</b>q",
+    };
+    for (std::string markup : kPassInteractions) {
+        std::string document = rtfcore::Header() + rtfcore::FromMarkup(markup) + rtfcore::End();
+        EXPECT_EQ(rtfreference::PlainText(document), rtfreference::VisibleText(markup)) << markup;
+    }
+    for (std::string markup : markups) {
+        std::string body = rtfcore::FromMarkup(markup);
+        std::string document = rtfcore::Header() + body + body + rtfcore::End();
+        std::string shown = rtfreference::VisibleText(markup);
+        EXPECT_EQ(rtfreference::PlainText(document), shown + shown) << markup;
+    }
+}
+
+// The builders' pieces end so that any text may follow them.
+TEST(RtfCoreTest, BuildersLetAnyTextFollow)
+{
+    const std::string followers[] = {"two", "2", " x", "-4", "\\b x"};
+    for (const std::string& next : followers) {
+        std::string expected = rtfreference::PlainText("{" + next + "}");
+        auto shows = [&](const std::string& piece) {
+            return rtfreference::PlainText(rtfcore::Header() + piece + next + rtfcore::End());
+        };
+        EXPECT_EQ(shows(""), expected) << next;
+        EXPECT_EQ(shows(rtfcore::Paragraphs(2)), "\n\n" + expected) << next;
+        EXPECT_EQ(shows(rtfcore::FontSize(next, 9)), expected + expected) << next;
+        EXPECT_EQ(shows(rtfcore::Link(next, "t")), expected + expected) << next;
+    }
+}
+
+// Linear work: 128 KB of breaks, tags and backslashes converts, and its
+// visible text survives (a quadratic pass would time out under the sanitizers).
+TEST(RtfCoreTest, LargeMarkupKeepsItsText)
+{
+    std::string markup;
+    while (markup.size() < (1u << 17))
+        markup += "a\\b\n<b>c</b>{d}<CENTER>e\r\nf</CENTER><br>9 ";
+    std::string document = rtfcore::Header() + rtfcore::FromMarkup(markup) + rtfcore::End();
+    EXPECT_EQ(rtfreference::PlainText(document), rtfreference::VisibleText(markup));
+}
+
+}  // namespace
