@@ -17,6 +17,8 @@
 #include "foundation/picture_box.h"
 #include "foundation/image_list.h"
 #include "controls/tree_item.h"
+#include "richtext/rtf_builders.h"
+#include "richtext/rtf_markup.h"
 #include "system/system.h"
 #include "system/mouse.h"
 #include "system/icon_object.h"

@@ -28,12 +28,17 @@ const char* const kPassInteractions[] = {
     "{{}}<BR<br>>",
     "<b></B><i></I><u></U><B></b><I></i><U></u>",
     "<Br><bR><CENTER</CENTER>>",
+    "\\DOUBLY\\x\n",             // looks like the marker case, is not
+    "x</RIGHT>\nright</center>>",  // removals that join nothing
 };
 
 TEST(RtfCoreTest, FastPassesMatchThePassesRunOneByOne)
 {
-    for (const char* markup : kPassInteractions)
-        EXPECT_EQ(rtfcore::MarkupPasses(markup), rtfreference::NaivePasses(markup)) << markup;
+    for (const char* markup : kPassInteractions) {
+        std::string passes = rtfreference::NaivePasses(markup);
+        EXPECT_EQ(rtfcore::MarkupPasses(markup), passes) << markup;
+        EXPECT_EQ(rtfcore::FromMarkup(markup), rtfcore::DelimitParagraphBreaks(passes)) << markup;
+    }
 }
 
 // Text after a paragraph break that an RTF reader would otherwise take into

@@ -1,5 +1,6 @@
 // libFuzzer target for the markup conversion. For every input it checks that
-// the fast passes give exactly what the 28 passes one after another give, and
+// the staged passes give exactly what the 28 passes one after another give,
+// that the one-scan conversion gives the staged result delimited, and
 // that the finished document shows every byte outside the recognised tags,
 // also when the body is followed by more text or wrapped by a builder.
 #include <cstdint>
@@ -30,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(passes == rtfreference::NaivePasses(markup), "passes differ from the one-by-one passes", markup);
 
     std::string body = rtfcore::FromMarkup(markup);
+    Require(body == rtfcore::DelimitParagraphBreaks(passes), "the one-scan conversion differs", markup);
     std::string visible = rtfreference::VisibleText(markup);
     std::string header = rtfcore::Header(), end = rtfcore::End();
     Require(rtfreference::PlainText(header + body + end) == visible, "text lost or added", markup);

@@ -1,16 +1,21 @@
-// How the passes are grouped without changing their result:
-// - Passes 1 and 2 (backslash to "^DOUBLY^", then "^DOUBLY^" to two
-//   backslashes) run as two replace-all passes: the second pass sees the
-//   markers the first inserted next to literal ones ("^DOUBLY\" gives
-//   "\\DOUBLY^"), which only running them in turn reproduces simply.
-// - Passes 3 to 20 run as one scan. Their patterns cannot overlap one another
+// The conversion normally runs as one scan over the markup that does all 28
+// passes and the delimiting at once. That gives the same result as the passes
+// one after another except in two situations, which the scan detects and
+// then leaves to the staged passes (MarkupPasses):
+// - a backslash right after "DOUBLY": pass 2 then finds a marker made of the
+//   literal "^DOUBLY" and the first byte of pass 1's marker ("^DOUBLY\"
+//   gives "\\DOUBLY^");
+// - a removed closing alignment tag whose left neighbours begin an alignment
+//   tag: the join can form a tag for a later pass ("<</CENTER>center>"
+//   becomes "<center>" and then "\qc "), or hide one from the same pass.
+// The staged passes group the 28 passes without changing their result:
+// - passes 1 and 2 run as two replace-all passes;
+// - passes 3 to 20 run as one scan. Their patterns cannot overlap one another
 //   (each tag begins with '<' and holds no other '<'; CR LF is tried before a
 //   lone LF, as pass 3 runs before pass 4), and no text they insert can take
-//   part in a later pattern of the group: it holds no '<', '>' or line feed and
-//   begins with a backslash, which no pattern contains.
-// - Passes 21 to 28 run one by one: removing a closing alignment tag joins its
-//   neighbours, and the join can form a tag for a later pass of this group
-//   ("<</CENTER>center>" becomes "<center>" and then "\qc ").
+//   part in a later pattern: it holds no '<', '>' or line feed and begins with
+//   a backslash, which no pattern contains;
+// - passes 21 to 28 run one by one.
 #include "rtf_markup_core.h"
 
 #include <cstring>
@@ -117,6 +122,162 @@ std::string BreaksBracesAndStyles(const std::string& text)
     return result;
 }
 
+// Every tag of passes 5 to 28 for the single scan; `removed` marks the
+// closing alignment tags, which insert nothing.
+struct ScanTag {
+    const char* pattern;
+    std::size_t length;
+    const char* replacement;
+    std::size_t replacementLength;
+    bool removed;
+};
+
+constexpr std::size_t Length(const char* text)
+{
+    return *text ? 1 + Length(text + 1) : 0;
+}
+
+#define WICKER_SCAN_TAG(pattern, replacement) \
+    { pattern, Length(pattern), replacement, Length(replacement), Length(replacement) == 0 }
+
+const ScanTag kScanTags[] = {
+    WICKER_SCAN_TAG("<BR>", "\\par"),     WICKER_SCAN_TAG("<br>", "\\par"),
+    WICKER_SCAN_TAG("<B>", "\\b "),       WICKER_SCAN_TAG("</B>", "\\b0 "),
+    WICKER_SCAN_TAG("<b>", "\\b "),       WICKER_SCAN_TAG("</b>", "\\b0 "),
+    WICKER_SCAN_TAG("<I>", "\\i "),       WICKER_SCAN_TAG("</I>", "\\i0 "),
+    WICKER_SCAN_TAG("<i>", "\\i "),       WICKER_SCAN_TAG("</i>", "\\i0 "),
+    WICKER_SCAN_TAG("<U>", "\\ul "),      WICKER_SCAN_TAG("</U>", "\\ulnone "),
+    WICKER_SCAN_TAG("<u>", "\\ul "),      WICKER_SCAN_TAG("</u>", "\\ulnone "),
+    WICKER_SCAN_TAG("<CENTER>", "\\qc "), WICKER_SCAN_TAG("</CENTER>", ""),
+    WICKER_SCAN_TAG("<center>", "\\qc "), WICKER_SCAN_TAG("</center>", ""),
+    WICKER_SCAN_TAG("<RIGHT>", "\\qr "),  WICKER_SCAN_TAG("</RIGHT>", ""),
+    WICKER_SCAN_TAG("<right>", "\\qr "),  WICKER_SCAN_TAG("</right>", ""),
+};
+
+#undef WICKER_SCAN_TAG
+
+// True for the first byte of every pattern of the 28 passes.
+struct PatternStarts {
+    bool table[256];
+    constexpr PatternStarts() : table()
+    {
+        for (unsigned char byte : {'\\', '^', '\r', '\n', '{', '}', '<'})
+            table[byte] = true;
+    }
+};
+constexpr PatternStarts kPatternStarts;
+
+// True when the converted text so far ends with the beginning of an
+// alignment tag, so that removing a tag here could join a new one. Every
+// such beginning starts with the text's last '<', within its last 8 bytes.
+bool EndsWithAlignmentTagStart(const std::string& text)
+{
+    std::size_t size = text.size();
+    for (std::size_t back = 1; back <= 8 && back <= size; ++back) {
+        if (text[size - back] != '<')
+            continue;
+        for (const Tag& tag : kAlignmentTags)
+            if (std::strlen(tag.pattern) > back && text.compare(size - back, back, tag.pattern, back) == 0)
+                return true;
+        return false;
+    }
+    return false;
+}
+
+// All passes and the delimiting in one scan (see the top of the file); false
+// when the markup needs the staged passes.
+bool ConvertInOneScan(const std::string& markup, std::string& result)
+{
+    result.clear();
+    result.reserve(markup.size() + markup.size() / 8 + 1);
+    const char* data = markup.data();
+    std::size_t size = markup.size();
+    bool breakOpen = false;  // a "\par" was written and no blank or backslash yet
+    auto write = [&](const char* bytes, std::size_t count) {
+        if (breakOpen && count) {
+            if (bytes[0] != '\\')
+                result += ' ';
+            breakOpen = false;
+        }
+        result.append(bytes, count);
+    };
+    auto writeBreak = [&] {
+        write("\\par", 4);
+        breakOpen = true;
+    };
+
+    std::size_t i = 0;
+    while (i < size) {
+        std::size_t run = i;
+        while (run < size && !kPatternStarts.table[static_cast<unsigned char>(data[run])])
+            ++run;
+        write(data + i, run - i);
+        i = run;
+        if (i >= size)
+            break;
+
+        char byte = data[i];
+        if (byte == '\\') {
+            if (i >= 6 && std::memcmp(data + i - 6, "DOUBLY", 6) == 0)
+                return false;
+            write("\\\\", 2);
+            ++i;
+        } else if (byte == '^') {
+            if (size - i >= 8 && std::memcmp(data + i, "^DOUBLY^", 8) == 0) {
+                write("\\\\", 2);
+                i += 8;
+            } else {
+                write("^", 1);
+                ++i;
+            }
+        } else if (byte == '\r') {
+            if (i + 1 < size && data[i + 1] == '\n') {
+                writeBreak();
+                i += 2;
+            } else {
+                write("\r", 1);
+                ++i;
+            }
+        } else if (byte == '\n') {
+            writeBreak();
+            ++i;
+        } else if (byte == '{') {
+            write("\\{", 2);
+            ++i;
+        } else if (byte == '}') {
+            write("\\}", 2);
+            ++i;
+        } else {
+            const ScanTag* found = nullptr;
+            char second = i + 1 < size ? data[i + 1] : '\0';
+            for (const ScanTag& tag : kScanTags) {
+                if (tag.pattern[1] == second && size - i >= tag.length &&
+                    std::memcmp(data + i, tag.pattern, tag.length) == 0) {
+                    found = &tag;
+                    break;
+                }
+            }
+            if (!found) {
+                write("<", 1);
+                ++i;
+            } else if (found->removed) {
+                if (EndsWithAlignmentTagStart(result))
+                    return false;
+                i += found->length;
+            } else {
+                if (found->replacement[1] == 'p')
+                    writeBreak();
+                else
+                    write(found->replacement, found->replacementLength);
+                i += found->length;
+            }
+        }
+    }
+    if (breakOpen)
+        result += ' ';
+    return true;
+}
+
 }  // namespace
 
 std::string MarkupPasses(const std::string& body)
@@ -158,6 +319,9 @@ std::string DelimitParagraphBreaks(const std::string& body)
 
 std::string FromMarkup(const std::string& markup)
 {
+    std::string result;
+    if (ConvertInOneScan(markup, result))
+        return result;
     return DelimitParagraphBreaks(MarkupPasses(markup));
 }
 

@@ -6,7 +6,8 @@
 
 namespace rtfcore {
 
-// The RTF body of the markup: MarkupPasses, then DelimitParagraphBreaks.
+// The RTF body of the markup: the result of MarkupPasses, then
+// DelimitParagraphBreaks, mostly found in one scan.
 std::string FromMarkup(const std::string& markup);
 
 // The markup's 28 replace-all passes (backslashes, line breaks, braces, then

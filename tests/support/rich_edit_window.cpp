@@ -1,0 +1,68 @@
+#include "rich_edit_window.h"
+
+#include <cstring>
+
+namespace {
+
+struct StreamSource {
+    const std::string* text;
+    std::size_t offset;
+};
+
+DWORD CALLBACK ReadDocument(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read)
+{
+    StreamSource* source = reinterpret_cast<StreamSource*>(cookie);
+    std::size_t left = source->text->size() - source->offset;
+    std::size_t count = left < static_cast<std::size_t>(size) ? left : static_cast<std::size_t>(size);
+    std::memcpy(buffer, source->text->data() + source->offset, count);
+    source->offset += count;
+    *read = static_cast<LONG>(count);
+    return 0;
+}
+
+}  // namespace
+
+RichEditWindow::RichEditWindow(const std::string& rtf)
+{
+    window = CreateWindowExA(0, "RICHEDIT", "", WS_POPUP | ES_MULTILINE, 0, 0, 400, 300, NULL, NULL,
+                             GetModuleHandleA(NULL), NULL);
+    SendMessageA(window, EM_EXLIMITTEXT, 0, 0x7fffffff);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    StreamSource source = {&rtf, 0};
+    EDITSTREAM stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+    stream.pfnCallback = ReadDocument;
+    SendMessageA(window, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+}
+
+RichEditWindow::~RichEditWindow()
+{
+    DestroyWindow(window);
+}
+
+std::string RichEditWindow::Text() const
+{
+    int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    int copied = static_cast<int>(SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+CHARFORMATA RichEditWindow::FormatAt(int position) const
+{
+    SendMessageA(window, EM_SETSEL, position, position + 1);
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(window, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return format;
+}
+
+PARAFORMAT RichEditWindow::ParagraphAt(int position) const
+{
+    SendMessageA(window, EM_SETSEL, position, position);
+    PARAFORMAT format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(window, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+    return format;
+}

@@ -1,0 +1,29 @@
+// Builders of RTF documents for the rich edit control: a fixed header with a
+// three-colour table, the closing brace, and pieces of body. A document is
+// RtfHeader() + body + RtfEnd(). The builders escape nothing: run user text
+// through RtfFromMarkup first.
+#ifndef WICKER_RICHTEXT_RTF_BUILDERS_H
+#define WICKER_RICHTEXT_RTF_BUILDERS_H
+
+#include "foundation/string.h"
+
+// Code page 1252, Arial, colours 1 red, 2 green, 3 blue; 10-point text.
+String RtfHeader();
+String RtfEnd();
+// `count` paragraph breaks ("\par" each) and a closing blank; empty for 0 or less.
+String RtfParagraphs(int count);
+String RtfBold(const String& text);
+String RtfItalic(const String& text);
+String RtfUnderline(const String& text);
+String RtfRed(const String& text);
+String RtfGreen(const String& text);
+String RtfBlue(const String& text);
+// The text at `points` points ("\fs" and the half-points), then 10 points again.
+String RtfFontSize(const String& text, int points);
+// Right or centre alignment from here on: there is no closing word.
+String RtfAlignRight(const String& text);
+String RtfCentre(const String& text);
+// A hyperlink field to `target` showing `shownText` red and underlined.
+String RtfLink(const String& shownText, const String& target);
+
+#endif
