@@ -31,7 +31,7 @@ RUNWINE    := $(WINEENV64) $(WINE64)
 RUNPREFIX  := $(BUILD)/wineprefix64/system.reg
 endif
 
-.PHONY: all deps build build64 native test test32 test64 bench play screenshots soak dist clean
+.PHONY: all deps build build64 native test test32 test64 bench fuzz play screenshots soak dist clean
 
 all: build build64
 
@@ -146,6 +146,12 @@ dist: build $(RUNTARGET) $(RUNPREFIX)
 	    cd $(RUNBUILD) && $(XVFB) $(RUNWINE) tools/launch_check.exe "Z:$(CURDIR)/$(RUNBUILD)/dist"; \
 	fi
 	@echo "Built $(BUILD)/tuckle-win32.zip"
+
+# Long fuzzing runs of the platform-free parsers (the short runs are part of
+# `make test`). Inputs that fail are left in build/fuzz/<name>/.
+FUZZ_SECONDS ?= 600
+fuzz: native
+	sh tests/richtext/run_fuzz.sh $(CURDIR)/$(NATIVE)/tests/richtext/rtf_fuzz $(CURDIR)/$(BUILD)/fuzz/rtf $(FUZZ_SECONDS)
 
 # Benchmarks print figures and ratios; they assert nothing.
 bench: build $(RUNTARGET) $(RUNPREFIX)
