@@ -16,112 +16,112 @@ bool IsLetter(char c)
 
 } // namespace
 
-bool DrawNextWord(GameState& game)
+bool DrawNextWord(GameState& state)
 {
-    if (game.wordCount < 1) return false;
+    if (state.wordCount < 1) return false;
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
-    if (game.poolCount <= 0) {
-        game.poolCount = game.wordCount;
-        for (int i = 0; i <= game.poolCount; ++i) game.drawPool[i] = i;
+    if (state.poolCount <= 0) {
+        state.poolCount = state.wordCount;
+        for (int i = 0; i <= state.poolCount; ++i) state.drawPool[i] = i;
     }
 
-    int k = std::rand() % game.poolCount + 1;
-    game.currentEntry = game.drawPool[k];
+    int k = std::rand() % state.poolCount + 1;
+    state.currentEntry = state.drawPool[k];
 
     // Close the gap; the last position takes position 0's value (always 0).
-    for (int i = k; i <= game.poolCount; ++i)
-        game.drawPool[i] = (i == game.poolCount) ? game.drawPool[0] : game.drawPool[i + 1];
-    --game.poolCount;
+    for (int i = k; i <= state.poolCount; ++i)
+        state.drawPool[i] = (i == state.poolCount) ? state.drawPool[0] : state.drawPool[i + 1];
+    --state.poolCount;
 
-    std::memcpy(game.currentWord, game.wordTable[game.currentEntry], EntryBytes);
-    std::memcpy(game.maskedWord, game.wordTable[game.currentEntry], EntryBytes);
-    std::memcpy(game.currentPicture, game.pictureTable[game.currentEntry], EntryBytes);
+    std::memcpy(state.currentWord, state.wordTable[state.currentEntry], EntryBytes);
+    std::memcpy(state.maskedWord, state.wordTable[state.currentEntry], EntryBytes);
+    std::memcpy(state.currentPicture, state.pictureTable[state.currentEntry], EntryBytes);
     // The tables are written by the loaders, which always terminate their
     // lines; terminate here too so a hand-filled table cannot run over.
-    game.currentWord[LineChars] = '\0';
-    game.maskedWord[LineChars] = '\0';
-    game.currentPicture[LineChars] = '\0';
+    state.currentWord[LineChars] = '\0';
+    state.maskedWord[LineChars] = '\0';
+    state.currentPicture[LineChars] = '\0';
 
-    for (char* p = game.currentWord; *p; ++p)
+    for (char* p = state.currentWord; *p; ++p)
         if (*p >= 'a' && *p <= 'z') *p = static_cast<char>(*p - 'a' + 'A');
 
-    std::strcpy(game.wrongLetters, " ");
-    MaskWord(game);
+    std::strcpy(state.wrongLetters, " ");
+    MaskWord(state);
 
-    game.wrongCount = 0;
-    game.wrongLimit = WrongLimitPerWord;
-    game.lettersFound = 0;
-    game.dialogMode = 0;
-    game.pictureShown = false;
-    for (int i = 0; i <= LetterCount; ++i) game.triedLetters[i] = 0;
+    state.wrongCount = 0;
+    state.wrongLimit = WrongLimitPerWord;
+    state.lettersFound = 0;
+    state.dialogMode = 0;
+    state.pictureShown = false;
+    for (int i = 0; i <= LetterCount; ++i) state.triedLetters[i] = 0;
 
-    game.picturePath[0] = '\0';
-    AppendText(game.picturePath, sizeof game.picturePath, "\\");
-    AppendText(game.picturePath, sizeof game.picturePath, game.subjectFolder);
-    AppendText(game.picturePath, sizeof game.picturePath, "\\");
-    AppendText(game.picturePath, sizeof game.picturePath, game.currentPicture);
+    state.picturePath[0] = '\0';
+    AppendText(state.picturePath, sizeof state.picturePath, "\\");
+    AppendText(state.picturePath, sizeof state.picturePath, state.subjectFolder);
+    AppendText(state.picturePath, sizeof state.picturePath, "\\");
+    AppendText(state.picturePath, sizeof state.picturePath, state.currentPicture);
 
-    SetWordUtterance(game);
+    SetWordUtterance(state);
     return true;
 }
 
-void MaskWord(GameState& game)
+void MaskWord(GameState& state)
 {
-    game.lettersToFind = static_cast<int>(std::strlen(game.currentWord));
-    for (int i = 0; game.currentWord[i]; ++i) {
-        char c = game.currentWord[i];
+    state.lettersToFind = static_cast<int>(std::strlen(state.currentWord));
+    for (int i = 0; state.currentWord[i]; ++i) {
+        char c = state.currentWord[i];
         if (c == ' ') {
-            game.maskedWord[i] = '/';
-            --game.lettersToFind;
+            state.maskedWord[i] = '/';
+            --state.lettersToFind;
         } else if (IsLetter(c)) {
-            game.maskedWord[i] = '-';
+            state.maskedWord[i] = '-';
         } else {
-            game.maskedWord[i] = c;
-            --game.lettersToFind;
+            state.maskedWord[i] = c;
+            --state.lettersToFind;
         }
     }
 }
 
-void EvaluateGuess(GameState& game)
+void EvaluateGuess(GameState& state)
 {
-    if (game.guessIndex < 1 || game.guessIndex > LetterCount) return;
-    if (game.triedLetters[game.guessIndex] == 1) return;
+    if (state.guessIndex < 1 || state.guessIndex > LetterCount) return;
+    if (state.triedLetters[state.guessIndex] == 1) return;
 
-    const char letter = game.guessLetter[0];
-    const int foundBefore = game.lettersFound;
-    for (int i = 0; game.currentWord[i]; ++i) {
-        if (game.maskedWord[i] != letter && game.currentWord[i] == letter) {
-            game.maskedWord[i] = letter;
-            ++game.lettersFound;
+    const char letter = state.guessLetter[0];
+    const int foundBefore = state.lettersFound;
+    for (int i = 0; state.currentWord[i]; ++i) {
+        if (state.maskedWord[i] != letter && state.currentWord[i] == letter) {
+            state.maskedWord[i] = letter;
+            ++state.lettersFound;
         }
     }
 
-    if (game.lettersFound == foundBefore) {
-        ++game.wrongCount;
+    if (state.lettersFound == foundBefore) {
+        ++state.wrongCount;
         const char wrong[3] = {' ', letter, '\0'};
-        AppendText(game.wrongLetters, sizeof game.wrongLetters, wrong);
-        AppendText(game.speechText, sizeof game.speechText, "... wrong");
+        AppendText(state.wrongLetters, sizeof state.wrongLetters, wrong);
+        AppendText(state.speechText, sizeof state.speechText, "... wrong");
     } else {
-        AppendText(game.speechText, sizeof game.speechText, "... right");
+        AppendText(state.speechText, sizeof state.speechText, "... right");
     }
-    game.triedLetters[game.guessIndex] = 1;
+    state.triedLetters[state.guessIndex] = 1;
 }
 
-WordResult WordOutcome(const GameState& game)
+WordResult WordOutcome(const GameState& state)
 {
-    if (game.wrongCount >= game.wrongLimit) return WordLost;
-    if (game.lettersFound >= game.lettersToFind) return WordWon;
+    if (state.wrongCount >= state.wrongLimit) return WordLost;
+    if (state.lettersFound >= state.lettersToFind) return WordWon;
     return WordContinuing;
 }
 
-bool SetGuess(GameState& game, char letter)
+bool SetGuess(GameState& state, char letter)
 {
     if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
     if (letter < 'A' || letter > 'Z') return false;
-    game.guessLetter[0] = letter;
-    game.guessLetter[1] = '\0';
-    game.guessIndex = letter - 'A' + 1;
+    state.guessLetter[0] = letter;
+    state.guessLetter[1] = '\0';
+    state.guessIndex = letter - 'A' + 1;
     return true;
 }

@@ -9,19 +9,19 @@ enum WordResult { WordContinuing, WordWon, WordLost };
 // Draws the next word of the subject in play without repeating a word within
 // a cycle, and resets the per-word state. Leaves the new word's utterance in
 // speechText. Returns false, changing nothing, when the subject has no words.
-bool DrawNextWord(GameState& game);
+bool DrawNextWord(GameState& state);
 
 // Computes maskedWord and lettersToFind from currentWord.
-void MaskWord(GameState& game);
+void MaskWord(GameState& state);
 
 // Applies guessLetter/guessIndex to the word in play and appends the verdict
 // to speechText. A letter already tried for this word changes nothing.
-void EvaluateGuess(GameState& game);
+void EvaluateGuess(GameState& state);
 
-WordResult WordOutcome(const GameState& game);
+WordResult WordOutcome(const GameState& state);
 
 // Sets guessLetter and guessIndex for a letter 'A'..'Z' (either case).
 // Returns false for any other character.
-bool SetGuess(GameState& game, char letter);
+bool SetGuess(GameState& state, char letter);
 
 #endif

@@ -21,3 +21,13 @@ bool ReadLine(std::FILE* file, char* entry)
     entry[length] = '\0';
     return ended;
 }
+
+void SkipByteOrderMark(std::FILE* file)
+{
+    static const unsigned char Mark[3] = {0xEF, 0xBB, 0xBF};
+    unsigned char start[3];
+    std::size_t read = std::fread(start, 1, sizeof start, file);
+    if (read == sizeof start && start[0] == Mark[0] && start[1] == Mark[1] && start[2] == Mark[2])
+        return;
+    std::rewind(file);
+}

@@ -11,4 +11,9 @@
 // the file was met first (the entry then holds what was read, maybe nothing).
 bool ReadLine(std::FILE* file, char* entry);
 
+// Moves past a UTF-8 byte-order mark (EF BB BF) at the start of a file just
+// opened; any other start is left to be read. Notepad writes the mark when it
+// saves a file as UTF-8.
+void SkipByteOrderMark(std::FILE* file);
+
 #endif

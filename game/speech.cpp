@@ -5,10 +5,10 @@
 
 #include "wicker.h"
 
-void Speak(const GameState& game)
+void Speak(const GameState& state)
 {
     String program("\\espeak\\espeak.exe");
     String folder = App.Path;
     String path = folder + program;
-    ShellExecuteA(NULL, NULL, path.c_str(), game.speechText, NULL, SW_HIDE);
+    ShellExecuteA(NULL, NULL, path.c_str(), state.speechText, NULL, SW_HIDE);
 }

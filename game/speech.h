@@ -6,6 +6,6 @@
 
 // Runs "<program folder>\espeak\espeak.exe" hidden with speechText as its
 // parameters and returns at once; the result is not looked at.
-void Speak(const GameState& game);
+void Speak(const GameState& state);
 
 #endif

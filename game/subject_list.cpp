@@ -7,11 +7,12 @@
 
 const char SubjectListFile[] = "tuckle.ini";
 
-ListLoad LoadSubjectList(GameState& game)
+ListLoad LoadSubjectList(GameState& state)
 {
-    game.subjectCount = 0;
+    state.subjectCount = 0;
     std::FILE* file = std::fopen(SubjectListFile, "rb");
     if (!file) return ListUnreadable;
+    SkipByteOrderMark(file);
 
     // A record counts when its folder line ends with a line break; reading
     // stops at the first line that meets the end of the file. Records past
@@ -19,21 +20,21 @@ ListLoad LoadSubjectList(GameState& game)
     int i = 0;
     for (;;) {
         ++i;
-        bool more = ReadLine(file, game.subjectNames[i]);
+        bool more = ReadLine(file, state.subjectNames[i]);
         // The subject list carries no source for the mark.
-        game.subjectMarks[i] = 0;
-        more = ReadLine(file, game.subjectFolders[i]) && more;
+        state.subjectMarks[i] = 0;
+        more = ReadLine(file, state.subjectFolders[i]) && more;
         if (!more || i > MaxRecords) break;
     }
     std::fclose(file);
 
-    game.subjectCount = i - 1;
-    return game.subjectCount > 0 ? ListLoaded : ListEmpty;
+    state.subjectCount = i - 1;
+    return state.subjectCount > 0 ? ListLoaded : ListEmpty;
 }
 
-void SelectSubject(GameState& game, int n)
+void SelectSubject(GameState& state, int n)
 {
-    if (n < 1 || n > game.subjectCount) return;
-    std::memcpy(game.subjectName, game.subjectNames[n], EntryBytes);
-    std::memcpy(game.subjectFolder, game.subjectFolders[n], EntryBytes);
+    if (n < 1 || n > state.subjectCount) return;
+    std::memcpy(state.subjectName, state.subjectNames[n], EntryBytes);
+    std::memcpy(state.subjectFolder, state.subjectFolders[n], EntryBytes);
 }

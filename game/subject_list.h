@@ -14,9 +14,9 @@ extern const char SubjectListFile[];  // "tuckle.ini"
 
 // Reads the subject list from the current directory into the subject
 // tables. On failure subjectCount is 0.
-ListLoad LoadSubjectList(GameState& game);
+ListLoad LoadSubjectList(GameState& state);
 
 // Makes subject n (1..subjectCount) the subject in play: its name and folder.
-void SelectSubject(GameState& game, int n);
+void SelectSubject(GameState& state, int n);
 
 #endif

@@ -21,6 +21,26 @@ const char* const Phrases[LetterCount + 1] = {
     " \"[[j3:]] ... y ... ",    " \"[[z'3:]] ... z ... ",
 };
 
+// A double quote from a word or a picture name would end or extend the one
+// argument that the speech program receives, so it is not spoken.
+bool Speakable(char c)
+{
+    return c != '"';
+}
+
+// Closes the quote that the text opened. The speech program reads its
+// argument by the platform's command-line rules, under which backslashes
+// right before a quote escape it: a text ending in backslashes (the word
+// "AC\", say) has each of them doubled, so they stay backslashes and the
+// quote ends the argument. speechText has room for the longest text doubled.
+void CloseQuote(GameState& state)
+{
+    std::size_t used = std::strlen(state.speechText);
+    for (std::size_t i = used; i > 0 && state.speechText[i - 1] == '\\'; --i)
+        AppendText(state.speechText, sizeof state.speechText, "\\");
+    AppendText(state.speechText, sizeof state.speechText, "\"");
+}
+
 } // namespace
 
 const char* LetterPhrase(int n)
@@ -29,47 +49,49 @@ const char* LetterPhrase(int n)
     return Phrases[n];
 }
 
-void SetLetterUtterance(GameState& game, int n)
+void SetLetterUtterance(GameState& state, int n)
 {
-    game.speechText[0] = '\0';
-    AppendText(game.speechText, sizeof game.speechText, LetterPhrase(n));
+    state.speechText[0] = '\0';
+    AppendText(state.speechText, sizeof state.speechText, LetterPhrase(n));
 }
 
-void AppendSpokenText(GameState& game, const char* text)
+void AppendSpokenText(GameState& state, const char* text)
 {
-    size_t used = std::strlen(game.speechText);
-    for (const char* p = text; *p && used < sizeof game.speechText - 1; ++p)
-        if (*p != '"') game.speechText[used++] = *p;
-    game.speechText[used] = '\0';
+    size_t used = std::strlen(state.speechText);
+    for (const char* p = text; *p && used < sizeof state.speechText - 1; ++p)
+        if (Speakable(*p)) state.speechText[used++] = *p;
+    state.speechText[used] = '\0';
 }
 
-void SetWordUtterance(GameState& game)
+void SetWordUtterance(GameState& state)
 {
-    std::strcpy(game.speechText, " \"");
-    AppendSpokenText(game, game.currentWord);
-    AppendText(game.speechText, sizeof game.speechText, "\"");
+    std::strcpy(state.speechText, " \"");
+    AppendSpokenText(state, state.currentWord);
+    CloseQuote(state);
 }
 
-void SetPictureUtterance(GameState& game)
+void SetPictureUtterance(GameState& state)
 {
-    std::strcpy(game.speechText, "\"");
-    AppendSpokenText(game, game.currentPicture);
-    AppendText(game.speechText, sizeof game.speechText, "\"");
+    std::strcpy(state.speechText, "\"");
+    AppendSpokenText(state, state.currentPicture);
+    CloseQuote(state);
 }
 
-void AppendLostUtterance(GameState& game)
+void AppendLostUtterance(GameState& state)
 {
-    AppendText(game.speechText, sizeof game.speechText, " ... bad luck ... you lost\"");
+    AppendText(state.speechText, sizeof state.speechText, " ... bad luck ... you lost");
+    CloseQuote(state);
 }
 
-void AppendWonUtterance(GameState& game)
+void AppendWonUtterance(GameState& state)
 {
-    AppendText(game.speechText, sizeof game.speechText, " ... ");
-    for (const char* p = game.currentWord; *p; ++p) {
-        if (*p == '"') continue;
+    AppendText(state.speechText, sizeof state.speechText, " ... ");
+    for (const char* p = state.currentWord; *p; ++p) {
+        if (!Speakable(*p)) continue;
         const char spelled[4] = {*p, '.', ' ', '\0'};
-        AppendText(game.speechText, sizeof game.speechText, spelled);
+        AppendText(state.speechText, sizeof state.speechText, spelled);
     }
-    AppendSpokenText(game, game.currentWord);
-    AppendText(game.speechText, sizeof game.speechText, " ... well done ... you've won\"");
+    AppendSpokenText(state, state.currentWord);
+    AppendText(state.speechText, sizeof state.speechText, " ... well done ... you've won");
+    CloseQuote(state);
 }

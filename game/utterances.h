@@ -10,24 +10,28 @@
 const char* LetterPhrase(int n);
 
 // speechText = the phrase of letter n.
-void SetLetterUtterance(GameState& game, int n);
+void SetLetterUtterance(GameState& state, int n);
+
+// Every text that closes its quote doubles the backslashes right before the
+// closing quote, so that the speech program's command-line rules give them
+// back as they stand instead of reading an escaped quote.
 
 // speechText = a space, a double quote, currentWord, a double quote.
-void SetWordUtterance(GameState& game);
+void SetWordUtterance(GameState& state);
 
 // speechText = a double quote, currentPicture, a double quote.
-void SetPictureUtterance(GameState& game);
+void SetPictureUtterance(GameState& state);
 
 // Appends the result of a lost word and closes the quote.
-void AppendLostUtterance(GameState& game);
+void AppendLostUtterance(GameState& state);
 
 // Appends the result of a won word: the word spelled character by character,
 // the word itself and the closing phrase, and closes the quote.
-void AppendWonUtterance(GameState& game);
+void AppendWonUtterance(GameState& state);
 
 // Appends text to speechText. Double quotes inside the text are left out:
 // the speech program receives speechText as one quoted argument, and a quote
 // from a word or a picture name would end or extend that argument.
-void AppendSpokenText(GameState& game, const char* text);
+void AppendSpokenText(GameState& state, const char* text);
 
 #endif

@@ -7,9 +7,9 @@
 
 const char WordListFile[] = "data.txt";
 
-void WordListPath(const GameState& game, char* path, int size)
+void WordListPath(const GameState& state, char* path, int size)
 {
-    std::snprintf(path, size, "%s\\%s", game.subjectFolder, WordListFile);
+    std::snprintf(path, size, "%s\\%s", state.subjectFolder, WordListFile);
 }
 
 namespace {
@@ -27,27 +27,28 @@ std::FILE* OpenForReading(char* path)
 
 } // namespace
 
-ListLoad LoadWordList(GameState& game)
+ListLoad LoadWordList(GameState& state)
 {
-    game.wordCount = 0;
-    game.poolCount = 0;
+    state.wordCount = 0;
+    state.poolCount = 0;
 
     char path[WordListPathBytes];
-    WordListPath(game, path, sizeof path);
+    WordListPath(state, path, sizeof path);
     std::FILE* file = OpenForReading(path);
     if (!file) return ListUnreadable;
+    SkipByteOrderMark(file);
 
     int i = 0;
     for (;;) {
         ++i;
-        bool more = ReadLine(file, game.wordTable[i]);
-        more = ReadLine(file, game.pictureTable[i]) && more;
-        game.drawPool[i] = i;
+        bool more = ReadLine(file, state.wordTable[i]);
+        more = ReadLine(file, state.pictureTable[i]) && more;
+        state.drawPool[i] = i;
         if (!more || i > MaxRecords) break;
     }
     std::fclose(file);
 
-    game.drawPool[0] = 0;
-    game.wordCount = game.poolCount = i - 1;
-    return game.wordCount > 0 ? ListLoaded : ListEmpty;
+    state.drawPool[0] = 0;
+    state.wordCount = state.poolCount = i - 1;
+    return state.wordCount > 0 ? ListLoaded : ListEmpty;
 }

@@ -12,10 +12,10 @@ const int WordListPathBytes = 64 + 1 + 8 + 1;
 
 // Writes the word list's path below the current directory ("folder\data.txt")
 // into path, a buffer of the given size.
-void WordListPath(const GameState& game, char* path, int size);
+void WordListPath(const GameState& state, char* path, int size);
 
 // Reads the word list of the subject in play into the word tables and starts
 // a fresh draw cycle. On failure wordCount and poolCount are 0.
-ListLoad LoadWordList(GameState& game);
+ListLoad LoadWordList(GameState& state);
 
 #endif

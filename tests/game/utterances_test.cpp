@@ -81,6 +81,23 @@ TEST_F(UtterancesTest, QuotesInsideWordsAndPicturesAreNotSpoken)
                  " ... S. A. Y.  . H. I. SAY HI ... well done ... you've won\"");
 }
 
+// Backslashes right before a closing quote are doubled, so the platform's
+// command-line rules read them as backslashes and the quote as the end of
+// the argument; elsewhere they stand as they are.
+TEST_F(UtterancesTest, BackslashesBeforeTheClosingQuoteAreDoubled)
+{
+    Draw("ac\\", "pets\\\\");
+    EXPECT_STREQ(state->speechText, " \"AC\\\\\"");
+    SetPictureUtterance(*state);
+    EXPECT_STREQ(state->speechText, "\"pets\\\\\\\\\"");
+    state->speechText[0] = '\0';
+    AppendWonUtterance(*state);
+    EXPECT_STREQ(state->speechText, " ... A. C. \\. AC\\ ... well done ... you've won\"");
+    std::strcpy(state->speechText, " \"[['a]] ... a ... \\");
+    AppendLostUtterance(*state);
+    EXPECT_STREQ(state->speechText, " \"[['a]] ... a ... \\ ... bad luck ... you lost\"");
+}
+
 TEST_F(UtterancesTest, LongestWonWordIsNotCut)
 {
     std::string word(LineChars, 'W');

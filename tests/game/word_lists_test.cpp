@@ -56,6 +56,34 @@ TEST_F(ListsTest, SubjectsInFileOrderWithoutCarriageReturns)
     EXPECT_STREQ(state->subjectName, "Space things");
 }
 
+// Notepad starts a file it saves as UTF-8 with a byte-order mark; the mark is
+// no part of the first subject or word. Only a whole mark at the very start
+// is skipped.
+TEST_F(ListsTest, LeadingUtf8ByteOrderMarkIsSkipped)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    WriteFile("tuckle.ini", mark + "Animals\r\nanimals\r\n");
+    ASSERT_EQ(LoadSubjectList(*state), ListLoaded);
+    EXPECT_STREQ(state->subjectNames[1], "Animals");
+    ASSERT_EQ(LoadWords(mark + "cat\r\ncat.jpg\r\n"), ListLoaded);
+    EXPECT_STREQ(state->wordTable[1], "cat");
+
+    struct Case { std::string text; const char* first; };
+    const Case cases[] = {
+        {mark + "\r\nx\r\n", ""},               // the mark alone on the first line
+        {"\xEF\xBB" "cat\r\nx\r\n", "\xEF\xBB" "cat"},  // not a whole mark
+        {"cat" + mark + "\r\nx\r\n", "cat\xEF\xBB\xBF"},  // not at the start
+        {"ca\r\nx\r\n", "ca"},                  // shorter than a mark
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        ASSERT_EQ(LoadWords(c.text), ListLoaded);
+        EXPECT_STREQ(state->wordTable[1], c.first);
+        EXPECT_STREQ(state->pictureTable[1], "x");
+    }
+    EXPECT_EQ(LoadWords(mark), ListEmpty);
+}
+
 TEST_F(ListsTest, MissingFilesReportFailureAndHoldNoRecords)
 {
     state->subjectCount = 5;
