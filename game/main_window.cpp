@@ -54,22 +54,15 @@ void DescribeWordListError(const GameState& state, ListLoad result, char* text, 
         std::snprintf(text, size, "The word list \"%s\" holds no word.", path);
 }
 
-// The wrong-letter line touches the stage picture's lower edge when the
-// dialog font comes out a little smaller than designed (as with the font
-// that stands in for Courier New under Wine). The picture is painted first
-// and the line over it, so the letters stay readable.
-void KeepWrongLettersOnTop()
-{
-    HWND dialog = GetParent(gameWindow.stageStatic);
-    if (!dialog) return;
-    UpdateWindow(gameWindow.stageStatic);
-    RedrawWindow(GetDlgItem(dialog, IDC_WRONG_LETTERS), NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-}
-
+// The template's wrong-letter line (control 1027) reaches 11 pixels down
+// into the stage picture's lower edge. The picture is made after the
+// template's controls and so lies below them; clipping its siblings keeps
+// it from painting over the line at any repaint, whatever uncovers the
+// window, and the line paints its own letters over the picture's edge.
 void CreateStagePicture(HWND dialog)
 {
     gameWindow.stageStatic = CreateWindowExA(
-        0, "STATIC", "", WS_CHILD | SS_NOTIFY | SS_BITMAP, StagePictureX, StagePictureY,
+        0, "STATIC", "", WS_CHILD | WS_CLIPSIBLINGS | SS_NOTIFY | SS_BITMAP, StagePictureX, StagePictureY,
         StagePictureSize, StagePictureSize, dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STAGE_PICTURE)), gameWindow.instance, NULL);
     ShowWindow(gameWindow.stageStatic, SW_SHOW);
@@ -198,13 +191,19 @@ void ChangeSubject(HWND dialog)
     ShowTurnResult(dialog);
 }
 
+// New and Exit tell the player when their dialog could not be made.
+void ReportDialogFailure(HWND dialog)
+{
+    MessageBoxA(dialog, "Dialog failed!", "Error", MB_ICONINFORMATION);
+}
+
 void NewGame(HWND dialog)
 {
     INT_PTR result = RunGameDialog(dialog, ModeNewGame, IDD_NEW_GAME);
     if (result == IDYES) {
         if (game.chosenSubject != game.currentSubject) ChangeSubject(dialog);
     } else if (result == -1) {
-        MessageBoxA(dialog, "Dialog failed!", "Error", MB_ICONINFORMATION);
+        ReportDialogFailure(dialog);
     }
 }
 
@@ -214,7 +213,7 @@ void ConfirmExit(HWND dialog)
     if (result == IDYES)
         EndDialog(dialog, 0);
     else if (result == -1)
-        MessageBoxA(dialog, "Dialog failed!", "Error", MB_ICONINFORMATION);
+        ReportDialogFailure(dialog);
 }
 
 void ShowHelp()
@@ -266,10 +265,9 @@ void FinishWord(HWND dialog, WordResult outcome)
         Speak(game);
         RunGameDialog(dialog, ModeWon, IDD_RESULT);
     }
-    if (!StartNextWord()) {
-        EndForNoWord(dialog, ListEmpty);
-        return;
-    }
+    // The subject's list was loaded with at least one word, so a draw
+    // always finds one.
+    StartNextWord();
     ClearSecondLineUnlessMarked(dialog);
 }
 
@@ -328,17 +326,15 @@ void ShowStagePicture()
         LR_LOADFROMFILE));
     SendMessageA(gameWindow.stageStatic, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(gameWindow.stageBitmap));
-    KeepWrongLettersOnTop();
     // The control no longer shows the previous bitmap; it is ours to free.
     if (previous && previous != gameWindow.stageBitmap) DeleteObject(previous);
 }
 
-bool StartNextWord()
+void StartNextWord()
 {
-    if (!DrawNextWord(game)) return false;
+    DrawNextWord(game);
     ShowStagePicture();
     Speak(game);
-    return true;
 }
 
 void ResetTallies(HWND dialog)

@@ -12,9 +12,9 @@ void ShowTurnResult(HWND dialog);
 // Loads and shows the stage bitmap for wrongCount.
 void ShowStagePicture();
 
-// Draws the next word, shows the first stage and speaks the word. Returns
-// false when the subject has no word to draw.
-bool StartNextWord();
+// Draws the next word, shows the first stage and speaks the word. The
+// subject in play always has a word: its list was loaded before.
+void StartNextWord();
 
 void ResetTallies(HWND dialog);
 

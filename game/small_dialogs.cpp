@@ -33,9 +33,15 @@ void ShowResult(HWND dialog, const char* caption, const char* file, const char* 
         0, "STATIC", "", WS_CHILD | SS_BITMAP, ResultPictureX, ResultPictureY,
         ResultPictureWidth, ResultPictureHeight, dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_RESULT_PICTURE)), gameWindow.instance, NULL);
-    ShowWindow(gameWindow.resultStatic, SW_SHOW);
-    SendMessageA(gameWindow.resultStatic, STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(gameWindow.resultBitmap));
+    if (gameWindow.resultStatic) {
+        ShowWindow(gameWindow.resultStatic, SW_SHOW);
+        SendMessageA(gameWindow.resultStatic, STM_SETIMAGE, IMAGE_BITMAP,
+                     reinterpret_cast<LPARAM>(gameWindow.resultBitmap));
+    } else if (gameWindow.resultBitmap) {
+        // Nothing will show the bitmap, and the box's end would not free it.
+        DeleteObject(gameWindow.resultBitmap);
+        gameWindow.resultBitmap = NULL;
+    }
     SetDlgItemTextA(dialog, IDC_RESULT_FRAME, verdict);
     SetDlgItemTextA(dialog, IDC_RESULT_TEXT, "");
 }
@@ -46,9 +52,9 @@ void ChooseSubject(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_SUBJECT_LIST);
     if (SendMessageA(list, LB_GETSELCOUNT, 0, 0) == 1) {
-        int index = -1;
-        if (SendMessageA(list, LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(&index)) == 1)
-            game.chosenSubject = index + 1;
+        int index = 0;
+        SendMessageA(list, LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(&index));
+        game.chosenSubject = index + 1;
     }
 }
 
@@ -83,7 +89,7 @@ INT_PTR CALLBACK GameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         case IDC_EXIT_YES: EndDialog(dialog, IDYES); break;
         case IDC_EXIT_NO: EndDialog(dialog, IDNO); break;
         case IDC_OKAY: EndDialog(dialog, IDOK); break;
-        case IDC_CANCEL: EndDialog(dialog, IDNO); break;
+        case IDC_NEW_GAME_CANCEL: EndDialog(dialog, IDNO); break;
         case IDC_LOAD:
             ChooseSubject(dialog);
             EndDialog(dialog, IDYES);

@@ -37,6 +37,9 @@ void RebuildWordPicture(HWND dialog)
     // The wrappers are temporary: the control window stays on the dialog.
     Control main(dialog);
     ImageBox box(IDC_WORD_PICTURE, PictureX, PictureY, PictureWidth, PictureHeight, main, picture, 1, 0);
+    // Without a control nothing shows the bitmap, and the dialog's end would
+    // not find it to free it.
+    if (!box.hwnd && picture.bmp) DeleteObject(picture.bmp);
 }
 
 void ReleaseWordPicture(HWND dialog)

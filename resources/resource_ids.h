@@ -30,14 +30,14 @@
 // Small dialogs.
 #define IDC_RESULT_FRAME    1027   // group box of the result and About boxes
 #define IDC_ABOUT_TEXT      1027
-#define IDC_EXIT_YES             1038
-#define IDC_EXIT_NO              1039
+#define IDC_EXIT_YES        1038
+#define IDC_EXIT_NO         1039
 #define IDC_DIALOG_FRAME    1040
 #define IDC_EXIT_TEXT       1041
 #define IDC_OKAY            1042
 #define IDC_SUBJECT_LIST    1043
 #define IDC_LOAD            1044
-#define IDC_CANCEL          1045
+#define IDC_NEW_GAME_CANCEL 1045   // the New Game dialog's button, unlike IDCANCEL (Esc, 2)
 #define IDC_RESULT_TEXT     1050
 #define IDC_RESULT_PICTURE  1052
 
