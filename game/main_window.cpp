@@ -55,16 +55,32 @@ void DescribeWordListError(const GameState& state, ListLoad result, char* text, 
 }
 
 // The template's wrong-letter line (control 1027) reaches 11 pixels down
-// into the stage picture's lower edge. The picture is made after the
-// template's controls and so lies below them; clipping its siblings keeps
-// it from painting over the line at any repaint, whatever uncovers the
-// window, and the line paints its own letters over the picture's edge.
+// into the stage picture's lower edge. The picture's window region leaves
+// that strip out, so the picture never paints over the letters, whatever
+// repaints the window and in whatever order its children paint. (Clipping
+// siblings would not do: the left group box lies over the whole picture.)
+void KeepStageClearOfWrongLetters(HWND dialog)
+{
+    RECT line, stage, overlap;
+    GetWindowRect(GetDlgItem(dialog, IDC_WRONG_LETTERS), &line);
+    GetWindowRect(gameWindow.stageStatic, &stage);
+    if (!IntersectRect(&overlap, &line, &stage)) return;
+    OffsetRect(&overlap, -stage.left, -stage.top);
+    HRGN visible = CreateRectRgn(0, 0, stage.right - stage.left, stage.bottom - stage.top);
+    HRGN covered = CreateRectRgnIndirect(&overlap);
+    CombineRgn(visible, visible, covered, RGN_DIFF);
+    DeleteObject(covered);
+    // The window owns the region once it is set.
+    if (!SetWindowRgn(gameWindow.stageStatic, visible, FALSE)) DeleteObject(visible);
+}
+
 void CreateStagePicture(HWND dialog)
 {
     gameWindow.stageStatic = CreateWindowExA(
-        0, "STATIC", "", WS_CHILD | WS_CLIPSIBLINGS | SS_NOTIFY | SS_BITMAP, StagePictureX, StagePictureY,
+        0, "STATIC", "", WS_CHILD | SS_NOTIFY | SS_BITMAP, StagePictureX, StagePictureY,
         StagePictureSize, StagePictureSize, dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STAGE_PICTURE)), gameWindow.instance, NULL);
+    KeepStageClearOfWrongLetters(dialog);
     ShowWindow(gameWindow.stageStatic, SW_SHOW);
     SendMessageA(gameWindow.stageStatic, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(gameWindow.stageBitmap));
