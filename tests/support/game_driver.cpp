@@ -323,6 +323,50 @@ bool WaitForPixel(HWND window, int clientX, int clientY, COLORREF expected, COLO
     }
 }
 
+std::vector<COLORREF> ScreenPixels(HWND window, const RECT& client)
+{
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    std::vector<COLORREF> pixels;
+    if (width <= 0 || height <= 0) return pixels;
+    POINT origin = {client.left, client.top};
+    ClientToScreen(window, &origin);
+
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = NULL;
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP grab = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    if (memory && grab && bits) {
+        HGDIOBJ old = SelectObject(memory, grab);
+        BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+        GdiFlush();
+        const DWORD* row = static_cast<const DWORD*>(bits);
+        for (int i = 0; i < width * height; ++i)
+            pixels.push_back(RGB((row[i] >> 16) & 0xFF, (row[i] >> 8) & 0xFF, row[i] & 0xFF));
+        SelectObject(memory, old);
+    }
+    if (grab) DeleteObject(grab);
+    if (memory) DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    return pixels;
+}
+
+RECT ChildRect(HWND parent, int id)
+{
+    RECT r = {0, 0, 0, 0};
+    HWND child = GetDlgItem(parent, id);
+    if (!child) return r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(NULL, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 std::string ColourName(COLORREF colour)
 {
     char text[16];

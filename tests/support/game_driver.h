@@ -113,6 +113,11 @@ COLORREF ScreenPixel(HWND window, int clientX, int clientY);
 // tolerance); the last colour seen is left in seen.
 bool WaitForPixel(HWND window, int clientX, int clientY, COLORREF expected, COLORREF& seen,
                   DWORD timeout = Patience);
+// The colours on screen of a rectangle of a window's client area, row by row,
+// from one grab of the screen.
+std::vector<COLORREF> ScreenPixels(HWND window, const RECT& client);
+// A child window's rectangle in its parent's client area.
+RECT ChildRect(HWND parent, int id);
 // Writes a colour as "#rrggbb" for messages.
 std::string ColourName(COLORREF colour);
 
