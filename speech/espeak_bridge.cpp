@@ -2,9 +2,11 @@
 // It speaks the text of its one argument with a real synthesiser and ends
 // when the synthesiser has finished; it never shows a window.
 //
-// TUCKLE_SYNTH, when set, names the synthesiser program to run instead of
-// the usual ones (a Unix path under Wine, a Windows path otherwise). It is
-// meant for tests only.
+// The tests' build of this program (TUCKLE_SYNTH_SWITCH defined) reads
+// TUCKLE_SYNTH: when set, it names the synthesiser program to run instead of
+// the usual ones (a Unix path under Wine, a Windows path otherwise). The
+// program that ships has no such switch, so no variable can make it run
+// another program.
 
 #include "command_line.h"
 #include "host_synthesiser.h"
@@ -19,9 +21,13 @@ namespace {
 
 std::string SynthOverride()
 {
+#ifdef TUCKLE_SYNTH_SWITCH
     char value[MAX_PATH];
     DWORD length = GetEnvironmentVariableA("TUCKLE_SYNTH", value, MAX_PATH);
     return length > 0 && length < MAX_PATH ? std::string(value, length) : std::string();
+#else
+    return std::string();
+#endif
 }
 
 }  // namespace

@@ -14,9 +14,11 @@ const DWORD GiveUpMilliseconds = 120000;
 
 // Runs the first executable synthesiser of the list with the text, then
 // removes the marker file: $1 marker, $2 text, the rest the synthesisers.
+// The "--" ends the synthesiser's options, so a text that begins with "-"
+// (a word such as "-IA") is spoken, not read as an option.
 const char* const RunnerScript =
     "m=$1; t=$2; shift 2; "
-    "for s in \"$@\"; do if [ -x \"$s\" ]; then \"$s\" \"$t\"; break; fi; done; "
+    "for s in \"$@\"; do if [ -x \"$s\" ]; then \"$s\" -- \"$t\"; break; fi; done; "
     "rm -f \"$m\"";
 
 bool FileExists(const char* path)

@@ -41,7 +41,8 @@ bool SpeakWithInstalledEspeak(const std::string& text, const std::string& synthO
     std::string program = synthOverride.empty() ? FindEspeak() : synthOverride;
     if (program.empty()) return false;
 
-    std::string command = QuoteArgument(program) + " " + QuoteArgument(text);
+    // "--" ends the options, so a text that begins with "-" is spoken.
+    std::string command = QuoteArgument(program) + " -- " + QuoteArgument(text);
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
     STARTUPINFOA startup = {};
