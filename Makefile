@@ -23,12 +23,12 @@ ifeq ($(CAN_RUN_32),yes)
 RUNBUILD   := $(BUILD)
 RUNTARGET  := build
 RUNWINE    := $(WINEENV) wine
-RUNPREFIX  := $(BUILD)/wineprefix/system.reg
+RUNPREFIX  := $(BUILD)/wineprefix/system.reg $(BUILD)/wineprefix/drive_c/windows/Fonts/marlett.ttf
 else
 RUNBUILD   := $(BUILD64)
 RUNTARGET  := build64
 RUNWINE    := $(WINEENV64) $(WINE64)
-RUNPREFIX  := $(BUILD)/wineprefix64/system.reg
+RUNPREFIX  := $(BUILD)/wineprefix64/system.reg $(BUILD)/wineprefix64/drive_c/windows/Fonts/marlett.ttf
 endif
 
 .PHONY: all deps build build64 native test test32 test64 bench fuzz play screenshots soak dist clean
@@ -89,15 +89,23 @@ $(BUILD)/wineprefix64/system.reg: | deps
 	    /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 	$(WINEENV64) wineserver -w || true
 
+# Wine draws the caption's buttons with the Marlett font (without it the
+# close box shows an "r"). Debian's fonts-wine has it, but this Wine looks for
+# its own fonts in the wrong folder, so the font goes into the prefix.
+MARLETT    := /usr/share/wine/fonts/marlett.ttf
+%/drive_c/windows/Fonts/marlett.ttf: %/system.reg
+	mkdir -p $(@D)
+	cp $(MARLETT) $@
+
 # Both Windows builds are made and their suites run; where the kernel runs
 # no 32-bit programs the 32-bit suite is skipped with a notice.
 test: build build64 test64 test32
 
-test64: build64 $(BUILD)/wineprefix64/system.reg
+test64: build64 $(BUILD)/wineprefix64/system.reg $(BUILD)/wineprefix64/drive_c/windows/Fonts/marlett.ttf
 	cd $(BUILD64) && $(WINEENV64) $(XVFB) ctest --output-on-failure $(ARGS)
 
 ifeq ($(CAN_RUN_32),yes)
-test32: build $(BUILD)/wineprefix/system.reg
+test32: build $(BUILD)/wineprefix/system.reg $(BUILD)/wineprefix/drive_c/windows/Fonts/marlett.ttf
 	cd $(BUILD) && $(WINEENV) $(XVFB) ctest --output-on-failure $(ARGS)
 else
 test32: build
@@ -146,6 +154,12 @@ dist: build $(RUNTARGET) $(RUNPREFIX)
 	    cd $(RUNBUILD) && $(XVFB) $(RUNWINE) tools/launch_check.exe "Z:$(CURDIR)/$(RUNBUILD)/dist"; \
 	fi
 	@echo "Built $(BUILD)/tuckle-win32.zip"
+	@echo "Sizes in bytes (the programs are shipped without their symbols):"
+	@for f in $(BUILD)/game/tuckle.exe $(BUILD)/dist/tuckle.exe $(BUILD)/dist/espeak/espeak.exe \
+	          $(BUILD64)/game/tuckle.exe $(BUILD64)/dist/tuckle.exe $(BUILD64)/dist/espeak/espeak.exe \
+	          $(BUILD)/tuckle-win32.zip; do \
+	    [ -e "$$f" ] && printf '  %10d  %s\n' "$$(stat -c %s "$$f")" "$$f"; \
+	done; true
 
 # Long fuzzing runs of the platform-free parsers (the short runs are part of
 # `make test`). Inputs that fail are left in build/fuzz/<name>/.

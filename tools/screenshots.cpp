@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -181,6 +182,64 @@ void CloseResult(HWND result)
     Pause(500);
 }
 
+// Plays a word with an "&" in a game folder of its own (a copy of the
+// program, its speech program and pictures, with one subject), and takes
+// the main window after a full repaint with wrong letters shown, and at the
+// won word.
+void ShootShowcase()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "tuckle_showcase";
+    CreateDirectoryA(folder.c_str(), NULL);
+    CreateDirectoryA((folder + "\\espeak").c_str(), NULL);
+    CreateDirectoryA((folder + "\\food").c_str(), NULL);
+    std::vector<std::string> files = {"tuckle.exe", "espeak\\espeak.exe", "lose.bmp", "win.bmp"};
+    for (int stage = 0; stage <= 10; ++stage) {
+        char name[32];
+        std::snprintf(name, sizeof name, "tuckle.%02d.bmp", stage);
+        files.push_back(name);
+    }
+    for (const std::string& file : files) CopyFileA(file.c_str(), (folder + "\\" + file).c_str(), FALSE);
+    const std::pair<const char*, const char*> texts[] = {
+        {"tuckle.ini", "Fish shop\r\nfood\r\n"},
+        {"food\\data.txt", "fish & chips\r\nfish_and_chips.jpg\r\n"},
+    };
+    for (const auto& text : texts) {
+        if (std::FILE* f = std::fopen((folder + "\\" + text.first).c_str(), "wb")) {
+            std::fputs(text.second, f);
+            std::fclose(f);
+        }
+    }
+
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    char command[] = "tuckle.exe";
+    if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, folder.c_str(), &si, &pi)) return;
+    if (HWND main = WaitForCaptionPrefix("Tuckle's - Fish shop")) {
+        for (char letter : std::string("EAFZ")) {
+            Press(main, 1000 + (letter - 'A' + 1));
+            Pause(300);
+        }
+        // Everything repainted at once, as when the window is uncovered.
+        RedrawWindow(main, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        Shoot(main, "10-after-full-repaint");
+        for (char letter : std::string("ISHCP")) {
+            Press(main, 1000 + (letter - 'A' + 1));
+            Pause(300);
+        }
+        if (HWND won = WaitForWindow("Tuckle - Win", 5000)) {
+            Shoot(main, "11-fish-and-chips");
+            CloseResult(won);
+        }
+        PostMessageA(main, WM_CLOSE, 0, 0);
+    }
+    WaitForSingleObject(pi.hProcess, 15000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -287,10 +346,11 @@ int main(int argc, char** argv)
         Shoot(dialog, "09-exit");
         Press(dialog, 1038);
     }
-    // All the stages side by side, to check them at a glance.
-    RunHost("cd " + outputFolder + " && /usr/bin/montage stage-*.png -tile 6x -geometry +4+4 stages.png");
     WaitForSingleObject(pi.hProcess, 15000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    ShootShowcase();
+    // All the stages side by side, to check them at a glance.
+    RunHost("cd " + outputFolder + " && /usr/bin/montage stage-*.png -tile 6x -geometry +4+4 stages.png");
     return 0;
 }
