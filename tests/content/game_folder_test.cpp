@@ -247,6 +247,28 @@ TEST_F(GameFolderTest, HelpCreditsAndSpeechProgramAreBesideTheGame)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("make_content.py"));
 }
 
+// The programs go into the folder without symbols: no COFF symbol table and
+// no debug sections.
+TEST_F(GameFolderTest, ProgramsAreStripped)
+{
+    for (const char* name : {"tuckle.exe", "espeak\\espeak.exe"}) {
+        SCOPED_TRACE(name);
+        std::string image = ReadFile(name);
+        ASSERT_GT(image.size(), sizeof(IMAGE_DOS_HEADER));
+        auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+        ASSERT_LT(static_cast<size_t>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS), image.size());
+        auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image.data() + dos->e_lfanew);
+        EXPECT_EQ(nt->FileHeader.PointerToSymbolTable, 0u);
+        EXPECT_EQ(nt->FileHeader.NumberOfSymbols, 0u);
+        const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(nt);
+        for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+            // Long section names (".debug_info") are stored as "/n" offsets
+            // into the symbol table, which a stripped image does not have.
+            EXPECT_NE(sections[i].Name[0], '/') << "section " << i;
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
