@@ -367,6 +367,73 @@ RECT ChildRect(HWND parent, int id)
     return r;
 }
 
+bool IsInk(COLORREF c)
+{
+    return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 90;
+}
+
+InkColumns ColumnsOfInk(const std::vector<COLORREF>& pixels, int width)
+{
+    InkColumns ink;
+    for (int x = 0; x < width; ++x) {
+        bool any = false;
+        for (size_t i = x; i < pixels.size(); i += width) any = any || IsInk(pixels[i]);
+        if (!any) continue;
+        if (ink.first < 0) ink.first = x;
+        ink.last = x;
+        ++ink.count;
+    }
+    return ink;
+}
+
+InkColumns WordLineColumns(const std::string& text, int width, int height)
+{
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldBitmap = SelectObject(memory, canvas);
+    HFONT font = CreateFontA(-MulDiv(13, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_DONTCARE,
+                             FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Courier New");
+    HGDIOBJ oldFont = SelectObject(memory, font);
+    RECT all = {0, 0, width, height};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(memory, RGB(0, 0, 0));
+    SetBkMode(memory, TRANSPARENT);
+    DrawTextA(memory, text.c_str(), -1, &all, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
+    SelectObject(memory, oldFont);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(font);
+    DeleteObject(canvas);
+    DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    return ColumnsOfInk(pixels, width);
+}
+
+::testing::AssertionResult LineShowsText(HWND dialog, int id, const std::string& text, DWORD timeout)
+{
+    const RECT r = ChildRect(dialog, id);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const InkColumns expected = WordLineColumns(text, width, height);
+    InkColumns seen;
+    for (DWORD start = GetTickCount(); GetTickCount() - start <= timeout; Sleep(100)) {
+        // A window of this thread paints only while its messages are handled.
+        MSG message;
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        seen = ColumnsOfInk(ScreenPixels(dialog, r), width);
+        if (std::abs(seen.first - expected.first) <= 1 && std::abs(seen.last - expected.last) <= 1 &&
+            std::abs(seen.count - expected.count) <= 2)
+            return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "\"" << text << "\" has ink in columns " << expected.first << ".." << expected.last << " ("
+           << expected.count << " columns); the screen shows " << seen.first << ".." << seen.last << " ("
+           << seen.count << ")";
+}
+
 std::string ColourName(COLORREF colour)
 {
     char text[16];

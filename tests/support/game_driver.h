@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -118,6 +120,21 @@ bool WaitForPixel(HWND window, int clientX, int clientY, COLORREF expected, COLO
 std::vector<COLORREF> ScreenPixels(HWND window, const RECT& client);
 // A child window's rectangle in its parent's client area.
 RECT ChildRect(HWND parent, int id);
+// Dark enough to be the black of a letter (the dialogs' background is grey).
+bool IsInk(COLORREF colour);
+// The columns of a width-wide grab (row by row) that hold ink.
+struct InkColumns {
+    int first = -1, last = -1, count = 0;
+};
+InkColumns ColumnsOfInk(const std::vector<COLORREF>& pixels, int width);
+// The ink columns of text drawn as the game's word lines draw it (centred,
+// the main dialog's Courier New of 13 points) in a width x height control,
+// with "&" taken as a character.
+InkColumns WordLineColumns(const std::string& text, int width, int height);
+// Whether a word line on screen shows that text: the same ink columns, give
+// or take a pixel at either end and two in the count.
+::testing::AssertionResult LineShowsText(HWND dialog, int id, const std::string& text,
+                                          DWORD timeout = 3000);
 // Writes a colour as "#rrggbb" for messages.
 std::string ColourName(COLORREF colour);
 
