@@ -14,28 +14,12 @@
 #include "main_window.h"
 #include "resource_ids.h"
 
-#include <tlhelp32.h>
-
 namespace {
 
 void Write(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
-}
-
-// Whether any stand-in speech program (espeak.exe) is still running.
-bool SpeechProgramsRunning()
-{
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return false;
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    bool running = false;
-    for (BOOL more = Process32First(snapshot, &entry); more && !running; more = Process32Next(snapshot, &entry))
-        running = lstrcmpiA(entry.szExeFile, "espeak.exe") == 0;
-    CloseHandle(snapshot);
-    return running;
 }
 
 TEST(SecondLineTest, AmpersandInAPictureNameIsShownAsItStands)
@@ -75,7 +59,7 @@ TEST(SecondLineTest, AmpersandInAPictureNameIsShownAsItStands)
 
     // Utterances are separate processes that log beside this program: let
     // them end and clear their log, so that they cannot reach another test.
-    for (int wait = 0; wait < 200 && SpeechProgramsRunning(); ++wait) Sleep(50);
+    play::WaitForSpeechPrograms();
     char program[MAX_PATH];
     GetModuleFileNameA(NULL, program, sizeof program);
     *std::strrchr(program, '\\') = '\0';

@@ -1,5 +1,7 @@
 #include "game_driver.h"
 
+#include <tlhelp32.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -218,6 +220,22 @@ void GameProcess::Kill()
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     info = PROCESS_INFORMATION();
+}
+
+bool WaitForSpeechPrograms(DWORD timeout)
+{
+    for (DWORD start = GetTickCount();; Sleep(50)) {
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (snapshot == INVALID_HANDLE_VALUE) return false;
+        PROCESSENTRY32 entry = {};
+        entry.dwSize = sizeof entry;
+        bool running = false;
+        for (BOOL more = Process32First(snapshot, &entry); more && !running; more = Process32Next(snapshot, &entry))
+            running = lstrcmpiA(entry.szExeFile, "espeak.exe") == 0;
+        CloseHandle(snapshot);
+        if (!running) return true;
+        if (GetTickCount() - start > timeout) return false;
+    }
 }
 
 void Press(HWND window, int id)

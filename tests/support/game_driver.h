@@ -83,6 +83,10 @@ private:
     PROCESS_INFORMATION info = {};
 };
 
+// Waits up to timeout until no speech program (a process named espeak.exe)
+// runs. A game ended while it starts one can leave that process hanging.
+bool WaitForSpeechPrograms(DWORD timeout = Patience);
+
 // Posts a command to a window, as a click or a menu choice would.
 void Press(HWND window, int id);
 // Posts IDCANCEL (what Esc produces in a dialog).
