@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "dialog_answer.h"
 #include "wicker.h"
 
@@ -108,7 +111,7 @@ TEST(PropertyTest, AssigningOnePropertyToAnotherCopiesTheValueNotTheBinding)
 {
     Gauge a, b;
     b.level = 9;
-    a.Level = b.Level;
+    a.Level = b.Level();
     EXPECT_EQ(9, a.level);
     EXPECT_EQ(&a, a.Level.m_cObject);
     EXPECT_EQ(&b, b.Level.m_cObject);
@@ -133,6 +136,53 @@ TEST(PropertyTest, CopyAndAssignmentKeepEachOwnersBinding)
     assigned.Level = 6;
     EXPECT_EQ(6, assigned.level);
     EXPECT_EQ(2, source.level);
+}
+
+// An owner that writes no copy constructor or assignment of its own, with a
+// read-only and a read-write property: what the implicit ones do to them.
+class Meter {
+public:
+    Property<Meter, int> Reading;  // read-only
+    Property<Meter, int> Level;    // read-write
+    int level = 0;
+
+    Meter()
+    {
+        Reading.Bind(this, &Meter::GetLevel, NULL);
+        Level.Bind(this, &Meter::GetLevel, &Meter::SetLevel);
+    }
+    int GetLevel() { return level; }
+    void SetLevel(int value) { level = value; }
+};
+
+TEST(PropertyTest, ImplicitCopyMoveAndAssignmentKeepEachOwnersBindings)
+{
+    Meter source;
+    source.level = 4;
+    Meter copy(source);
+    Meter moved(std::move(copy));
+    EXPECT_EQ(&copy, copy.Reading.m_cObject);
+    EXPECT_EQ(&moved, moved.Reading.m_cObject);
+    EXPECT_EQ(&moved, moved.Level.m_cObject);
+    moved.Level = 5;
+    EXPECT_EQ(5, moved.Reading());
+    EXPECT_EQ(4, source.Reading());
+
+    // Assigning the owner copies its state and writes no property, so the
+    // read-only one raises no check.
+    Meter target;
+    DialogAnswer noCheck(kCaption, IDIGNORE, 0, 1500);
+    target = moved;
+    EXPECT_FALSE(noCheck.Wait()) << noCheck.text;
+    EXPECT_EQ(&target, target.Reading.m_cObject);
+    EXPECT_EQ(5, target.Reading());
+    target.Level = 6;
+    EXPECT_EQ(5, moved.level);
+
+    std::vector<Meter> grown(1);
+    grown.resize(40);
+    for (Meter& meter : grown)
+        EXPECT_EQ(&meter, meter.Level.m_cObject);
 }
 
 TEST(PropertyTest, WritingAReadOnlyPropertyIsTheSetCheckAndWritesNothing)

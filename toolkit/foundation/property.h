@@ -19,23 +19,27 @@ struct PropertyArgument {
 // (code address and `this` adjustment each). It holds no value of its own:
 // reading calls `Get` on the owner, writing calls `Set`.
 //
-// Owners zero and bind their properties in every constructor, the copy
-// constructor included:
+// Owners zero and bind their properties in every constructor they write
+// themselves:
 //
-//     String::String(const String& other) : std::string()
+//     String::String(const char* text) : std::string(text)
 //     {
 //         Length.Clear();
-//         Length.BindOwner(this);
-//         Length.BindGet(&String::GetLength);
-//         assign(other);
+//         Length.Bind(this, &String::GetLength, NULL);
 //     }
 //
-// A property is never copied: its copy constructor is deleted (so an owner
-// without its own copy constructor does not compile), and assigning one
-// property to another (`a.Text = b.Text`) reads the source and writes the
-// target through its own binding.
+// A property is always a member of its owner, so copying one re-binds it to
+// the copy's owner: the owner the source names, moved by the distance between
+// the two properties. An owner's implicit copy and move constructors are
+// therefore right as they stand, and its implicit assignment leaves every
+// property of the target bound to the target (assigning a property keeps its
+// own binding and does nothing else). Only the owner may copy or assign its
+// properties: `a.Text = b.Text` does not compile; `a.Text = b.Text()` reads
+// the source and writes the target.
 template <typename Owner, typename Value>
 class Property {
+    friend Owner;
+
 public:
     typedef typename PropertyArgument<Value>::Type Argument;
     typedef Value (Owner::*Getter)();
@@ -47,7 +51,6 @@ public:
 
     // An unbound property: all five words zero.
     Property() : m_cObject(NULL), Set(NULL), Get(NULL) {}
-    Property(const Property&) = delete;
 
     // Zeroes all five words.
     void Clear()
@@ -93,8 +96,23 @@ public:
     operator Value() const { return Read(); }
     Value operator()() const { return Read(); }
     Value operator=(Argument value) { return Write(value); }
-    // Reads the other property and writes this one; the binding is not copied.
-    Value operator=(const Property& other) { return Write(other.Read()); }
+
+private:
+    // Bound to the owner that holds this property at the place where the
+    // source's owner holds the source; an unbound source gives an unbound copy.
+    Property(const Property& other)
+        : m_cObject(other.m_cObject == NULL
+                        ? NULL
+                        : reinterpret_cast<Owner*>(reinterpret_cast<char*>(other.m_cObject) +
+                                                   (reinterpret_cast<const char*>(this) -
+                                                    reinterpret_cast<const char*>(&other)))),
+          Set(other.Set),
+          Get(other.Get)
+    {
+    }
+    // The target keeps its own binding: the owner's assignment copies the
+    // owner's state, never the place a property points at.
+    Property& operator=(const Property&) { return *this; }
 };
 
 namespace wicker_detail {
