@@ -111,6 +111,38 @@ TEST(AppTest, CompileStampFormats)
     EXPECT_LT(std::stoi(time.substr(6, 2)), 61);
 }
 
+// A compile stamp as yyyymmddhhmmss.
+long long StampKey(const std::string& date, const std::string& time)
+{
+    const std::string months = "JanFebMarAprMayJunJulAugSepOctNovDec";
+    long long month = static_cast<long long>(months.find(date.substr(0, 3)) / 3 + 1);
+    long long day = std::stoll(date.substr(4, 2));
+    long long year = std::stoll(date.substr(7, 4));
+    long long clock = std::stoll(time.substr(0, 2)) * 10000 + std::stoll(time.substr(3, 2)) * 100 +
+                      std::stoll(time.substr(6, 2));
+    return ((year * 100 + month) * 100 + day) * 1000000 + clock;
+}
+
+// The program's build time is the latest stamp of its units that include
+// wicker.h (this one among them), not the library's.
+TEST(AppTest, CompileStampIsTheProgramsLatestUnit)
+{
+    EXPECT_GE(StampKey(String(App.CompileDate), String(App.CompileTime)), StampKey(__DATE__, __TIME__));
+
+    RecordProgramStamp("Dec 30 2098", "23:59:58");
+    EXPECT_EQ(std::string(String(App.CompileDate)), "Dec 30 2098");
+    EXPECT_EQ(std::string(String(App.CompileTime)), "23:59:58");
+    const char* const earlierOrBroken[][2] = {
+        {"Jan  1 2000", "00:00:00"}, {"Dec 30 2098", "23:59:57"}, {"Dez 31 2099", "10:00:00"},
+        {"Dec 31 2099", "1:00:00"}, {"", ""}};
+    for (const auto& stamp : earlierOrBroken) {
+        RecordProgramStamp(stamp[0], stamp[1]);
+        EXPECT_EQ(std::string(String(App.CompileTime)), "23:59:58") << stamp[0];
+    }
+    RecordProgramStamp("Jan  1 2099", "00:00:00");
+    EXPECT_EQ(std::string(String(App.CompileDate)), "Jan  1 2099");
+}
+
 // The entries of the accelerator table held by App (CopyAcceleratorTableA).
 std::vector<ACCEL> AcceleratorEntries()
 {

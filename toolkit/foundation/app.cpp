@@ -1,5 +1,10 @@
 #include "app.h"
 
+#include <ole2.h>
+
+#include <cstring>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -9,7 +14,48 @@ const DWORD kModuleNameLimit = MAX_PATH;
 // Accelerator flag that marks the key as a virtual-key code.
 const BYTE kVirtualKeyFlag = FVIRTKEY;
 
+// The program's compile stamp, "Jan  1 2011" and "15:10:43", empty until a
+// unit records one. Plain arrays, so they are ready before any constructor runs.
+char programDate[12] = "";
+char programTime[9] = "";
+// Whether StartOle's OleInitialize succeeded.
+bool oleStarted = false;
+
+// A stamp as one comparable number: yyyymmddhhmmss; 0 for a malformed one.
+unsigned long long StampKey(const char* date, const char* time)
+{
+    static const char months[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
+    if (date == NULL || time == NULL || std::strlen(date) != 11 || std::strlen(time) != 8)
+        return 0;
+    const char* found = std::strstr(months, std::string(date, 3).c_str());
+    if (found == NULL || (found - months) % 3 != 0)
+        return 0;
+    unsigned long long month = (found - months) / 3 + 1;
+    unsigned long long day = (date[4] == ' ' ? 0 : date[4] - '0') * 10 + (date[5] - '0');
+    unsigned long long year = std::strtoul(date + 7, NULL, 10);
+    unsigned long long hour = (time[0] - '0') * 10 + (time[1] - '0');
+    unsigned long long minute = (time[3] - '0') * 10 + (time[4] - '0');
+    unsigned long long second = (time[6] - '0') * 10 + (time[7] - '0');
+    return ((((year * 100 + month) * 100 + day) * 100 + hour) * 100 + minute) * 100 + second;
+}
+
 }  // namespace
+
+void RecordProgramStamp(const char* date, const char* time)
+{
+    unsigned long long key = StampKey(date, time);
+    if (key == 0 || key <= StampKey(programDate, programTime))
+        return;
+    std::memcpy(programDate, date, sizeof programDate);
+    std::memcpy(programTime, time, sizeof programTime);
+}
+
+bool StartOle()
+{
+    if (!oleStarted)
+        oleStarted = SUCCEEDED(OleInitialize(NULL));
+    return oleStarted;
+}
 
 int acceleratorCount = 0;
 
@@ -51,7 +97,9 @@ AppObject::AppObject() : startTick(GetTickCount()), accelerators(NULL)
 AppObject::~AppObject()
 {
     ClearAccelerators();
-    OleUninitialize();
+    if (oleStarted)
+        OleUninitialize();
+    oleStarted = false;
 }
 
 void AppObject::SetArguments(const String& text)
@@ -114,10 +162,10 @@ String AppObject::GetPath()
 
 String AppObject::GetCompileDate()
 {
-    return __DATE__;
+    return programDate[0] != '\0' ? String(programDate) : String(__DATE__);
 }
 
 String AppObject::GetCompileTime()
 {
-    return __TIME__;
+    return programTime[0] != '\0' ? String(programTime) : String(__TIME__);
 }

@@ -30,13 +30,16 @@ public:
     Property<AppObject, String> FileName;
     // Copy of the program folder.
     Property<AppObject, String> Path;
-    // Compile date of the toolkit unit that builds the App, as "Jan  1 2011".
+    // When the program was built, as "Jan  1 2011": the latest compile stamp of
+    // the program's units that include wicker.h (see RecordProgramStamp); the
+    // toolkit's own stamp only when no such unit exists.
     Property<AppObject, String> CompileDate;
-    // Compile time of that unit, as "15:10:43".
+    // The time of that stamp, as "15:10:43".
     Property<AppObject, String> CompileTime;
 
     AppObject();
-    // Destroys the accelerator table and balances the OleInitialize calls of picture loading.
+    // Destroys the accelerator table and balances the toolkit's OleInitialize
+    // (only when it succeeded; see StartOle).
     ~AppObject();
     AppObject(const AppObject&) = delete;
     AppObject& operator=(const AppObject&) = delete;
@@ -56,6 +59,15 @@ private:
     String GetCompileDate();
     String GetCompileTime();
 };
+
+// Records a unit's compile stamp (__DATE__, __TIME__) as the program's when it
+// is later than the one recorded so far. wicker.h calls it from every unit of
+// the program that includes it, before the entry point runs.
+void RecordProgramStamp(const char* date, const char* time);
+
+// OleInitialize on this thread, once for the process: true when OLE is
+// started. Only a successful start is balanced by App's OleUninitialize.
+bool StartOle();
 
 // Number of entries in the accelerator table of `App`; process-wide, 0 at start.
 extern int acceleratorCount;

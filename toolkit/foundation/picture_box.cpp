@@ -19,13 +19,11 @@ static_assert((LVBKIF_SOURCE_URL | LVBKIF_STYLE_TILE) == 18, "tiled picture from
 static_assert(LVBKIF_SOURCE_URL == 2, "picture from an address");
 
 // The list view decodes pictures through the system picture services, which
-// need OLE on this thread (OleInitialize). It is started once, so that the one
+// need OLE on this thread. It is started once (StartOle), so that the one
 // OleUninitialize at exit balances it.
 void StartPictureServices()
 {
-    static bool started = false;
-    if (!started)
-        started = SUCCEEDED(OleInitialize(NULL));
+    StartOle();
 }
 
 }  // namespace

@@ -4,6 +4,29 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// The source file as the program's author knows it: its name and the folder it
+// sits in ("foundation/property.h"), without the build machine's folders,
+// which the compiler writes into __FILE__.
+const char* ShortSourceName(const char* file)
+{
+    if (file == NULL)
+        return "";
+    const char* last = NULL;
+    const char* before = NULL;
+    for (const char* at = file; *at != '\0'; ++at) {
+        if (*at == '/' || *at == '\\') {
+            before = last;
+            last = at;
+        }
+    }
+    return before != NULL ? before + 1 : file;
+}
+
+}  // namespace
 
 bool RuntimeCheck(bool condition, const char* expression, const char* file, long line,
                   const char* compileDate, const char* compileTime)
@@ -22,7 +45,7 @@ bool RuntimeCheck(bool condition, const char* expression, const char* file, long
                   "Assertion failed!\r\n\r\nProgram: %s\r\nFILE: %s\r\nLINE: %ld\r\n\r\n"
                   "Expression: %s\r\n\r\nCompiled on : %s at %s\r\n\r\n\r\n"
                   "For help, please consult the Wicker toolkit's help manual on the toolkit's web site.",
-                  program, file ? file : "", line, expression ? expression : "",
+                  program, ShortSourceName(file), line, expression ? expression : "",
                   compileDate ? compileDate : "", compileTime ? compileTime : "");
 
     // MB_ABORTRETRYIGNORE | MB_ICONERROR | MB_DEFBUTTON3 (0x212): Ignore is the default.

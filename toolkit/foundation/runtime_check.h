@@ -9,6 +9,7 @@
 bool RuntimeCheck(bool condition, const char* expression, const char* file, long line,
                   const char* compileDate, const char* compileTime);
 
+// The message names the source file by its folder and name ("foundation/property.h").
 // Checks an expression, naming it exactly as written, with the file, line and the
 // compile date and time of the unit that contains the check. Yields the condition.
 #define WICKER_CHECK(expression) \
