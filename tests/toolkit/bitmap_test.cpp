@@ -51,18 +51,23 @@ TEST(BitmapTest, FromResourceByNumberAndByName)
     EXPECT_EQ(static_cast<int>(strip.Height), 16);
 }
 
-TEST(BitmapTest, ResourceBitmapsAreReleasedWithTheirHolder)
+TEST(BitmapTest, ResourceBitmapsAreReleasedWithTheirLastHolder)
 {
     HBITMAP loaded = NULL;
     {
-        Bitmap first(PICTURE_TILE_BITMAP);
-        loaded = first.bmp;
-        Bitmap moved(std::move(first));
-        EXPECT_EQ(first.bmp, nullptr);
-        EXPECT_EQ(moved.bmp, loaded);
-        EXPECT_EQ(static_cast<int>(moved.Width), 16);
-        EXPECT_EQ(moved.Width.m_cObject, &moved);
+        Bitmap kept;
+        {
+            Bitmap first(PICTURE_TILE_BITMAP);
+            loaded = first.bmp;
+            Bitmap copy(first);
+            EXPECT_EQ(copy.bmp, loaded);
+            EXPECT_EQ(static_cast<int>(copy.Width), 16);
+            EXPECT_EQ(copy.Width.m_cObject, &copy);
+            kept = copy;
+            EXPECT_EQ(kept.Width.m_cObject, &kept);
+        }
         EXPECT_TRUE(IsLiveBitmap(loaded));
+        EXPECT_EQ(static_cast<int>(kept.Height), 16);
     }
     EXPECT_FALSE(IsLiveBitmap(loaded));
 }

@@ -46,7 +46,7 @@ TEST_F(ImageTest, DecodesBmpJpegAndGifAtTheirOwnSize)
         // The decoder's own bitmap is gone once the picture is released: the
         // image must hold a bitmap of its own.
         EXPECT_TRUE(IsLiveBitmap(image.bmp));
-        EXPECT_TRUE(DeleteObject(image.bmp));
+        EXPECT_TRUE(image.Owns());
     }
 }
 
@@ -57,7 +57,6 @@ TEST_F(ImageTest, DecodedPixelsMatchTheFile)
     // A white square from (2, 2) to (20, 15) on red.
     EXPECT_EQ(BitmapPixel(image.bmp, 10, 10), RGB(255, 255, 255));
     EXPECT_EQ(BitmapPixel(image.bmp, 35, 25), RGB(200, 30, 30));
-    DeleteObject(image.bmp);
 }
 
 TEST_F(ImageTest, IconFileLoadsAtSixtyFourPixels)
@@ -68,7 +67,6 @@ TEST_F(ImageTest, IconFileLoadsAtSixtyFourPixels)
     EXPECT_EQ(static_cast<int>(image.Width), 64);
     EXPECT_EQ(static_cast<int>(image.Height), 64);
     EXPECT_TRUE(IsLiveBitmap(image.bmp));
-    DeleteObject(image.bmp);
 }
 
 TEST_F(ImageTest, MissingEmptyAndUndecodableFilesLeaveTheImageAsItWas)
@@ -91,13 +89,15 @@ TEST_F(ImageTest, MissingEmptyAndUndecodableFilesLeaveTheImageAsItWas)
     }
     EXPECT_FALSE(image.LoadFile(String("")));
     EXPECT_EQ(image.bmp, loaded);
-    DeleteObject(loaded);
 }
 
-TEST_F(ImageTest, CopiesShareTheBitmapAndOutliveEachOther)
+TEST_F(ImageTest, CopiesShareTheBitmapAndTheLastOneDeletesIt)
 {
+    HBITMAP shared = NULL;
+    {
     Image original(PictureFile(PICTURE_GREEN_JPG, "green.jpg"));
     ASSERT_NE(original.bmp, nullptr);
+    shared = original.bmp;
     {
         Image copy(original);
         EXPECT_EQ(copy.bmp, original.bmp);
@@ -120,7 +120,9 @@ TEST_F(ImageTest, CopiesShareTheBitmapAndOutliveEachOther)
     assigned = emptyCopy;
     EXPECT_TRUE(assigned.IsEmpty());
     EXPECT_EQ(static_cast<int>(assigned.Width), 0);
-    DeleteObject(original.bmp);
+    EXPECT_TRUE(IsLiveBitmap(shared));
+    }
+    EXPECT_FALSE(IsLiveBitmap(shared));
 }
 
 TEST_F(ImageTest, HandleConstructionReadsTheHeader)
@@ -134,7 +136,7 @@ TEST_F(ImageTest, HandleConstructionReadsTheHeader)
         EXPECT_EQ(static_cast<int>(image.Height), 5);
         EXPECT_EQ(image.header.bmBitsPixel, 32);
     }
-    // Destroying the image leaves the bitmap alone.
+    // A handle passed in is only viewed: destroying the image leaves it alone.
     EXPECT_TRUE(IsLiveBitmap(bitmap));
     DeleteObject(bitmap);
 
@@ -155,7 +157,6 @@ TEST_F(ImageTest, LoadBufferDecodesFromMemory)
     EXPECT_FALSE(image.LoadBuffer(ByteBuffer("GIF89a", 6)));
     EXPECT_FALSE(image.LoadBuffer(ByteBuffer()));
     EXPECT_EQ(image.bmp, loaded);
-    DeleteObject(loaded);
 }
 
 }  // namespace

@@ -132,7 +132,7 @@ TEST(StartupExitChild, HoldResources)
     if (std::getenv(kExitChildVariable) == nullptr)
         GTEST_SKIP() << "runs only as the child process of ToolkitObjectsOutliveTheProgramsGlobals";
     App.AddAccelerator(kExitCommand, 'E', FCONTROL);
-    EmptyIcon.icon = CopyIcon(LoadIconA(NULL, IDI_APPLICATION));
+    EmptyIcon = IconObject(CopyIcon(LoadIconA(NULL, IDI_APPLICATION)), kOwnHandle);
     ASSERT_NE(EmptyIcon.icon, nullptr);
 }
 

@@ -7,13 +7,6 @@ Bitmap::Bitmap() : bmp(NULL), header(), owned(false)
     BindProperties();
 }
 
-Bitmap::Bitmap(HBITMAP bitmap) : bmp(bitmap), header(), owned(false)
-{
-    BindProperties();
-    WICKER_CHECK(this->bmp!=NULL);
-    TakeHeader();
-}
-
 Bitmap::Bitmap(int resourceId) : bmp(NULL), header(), owned(false)
 {
     BindProperties();
@@ -26,33 +19,20 @@ Bitmap::Bitmap(const String& resourceName) : bmp(NULL), header(), owned(false)
     LoadResource(resourceName.CStr());
 }
 
-Bitmap::Bitmap(Bitmap&& other) noexcept : bmp(other.bmp), header(other.header), owned(other.owned)
+Bitmap::Bitmap(HBITMAP bitmap) : bmp(bitmap), header(), owned(false), share(bitmap, kViewHandle)
 {
     BindProperties();
-    other.bmp = NULL;
-    other.owned = false;
-    ZeroMemory(&other.header, sizeof other.header);
+    WICKER_CHECK(this->bmp!=NULL);
+    TakeHeader();
 }
 
-Bitmap& Bitmap::operator=(Bitmap&& other) noexcept
+bool Bitmap::Destroy()
 {
-    if (this != &other) {
-        if (owned && bmp != NULL)
-            DeleteObject(bmp);
-        bmp = other.bmp;
-        header = other.header;
-        owned = other.owned;
-        other.bmp = NULL;
-        other.owned = false;
-        ZeroMemory(&other.header, sizeof other.header);
-    }
-    return *this;
-}
-
-Bitmap::~Bitmap()
-{
-    if (owned && bmp != NULL)
-        DeleteObject(bmp);
+    bool deleted = share.Destroy();
+    bmp = NULL;
+    owned = false;
+    TakeHeader();
+    return deleted;
 }
 
 void Bitmap::BindProperties()
@@ -76,6 +56,7 @@ void Bitmap::LoadResource(const char* name)
 {
     bmp = LoadBitmapA(GetModuleHandleA(NULL), name);
     owned = bmp != NULL;
+    share.Reset(bmp, kOwnHandle);
     WICKER_CHECK(this->bmp!=NULL);
     TakeHeader();
 }
@@ -98,6 +79,8 @@ int Bitmap::GetHeight()
 bool DrawBitmap(Control& control, Bitmap& bmp, int x, int y)
 {
     if (!WICKER_CHECK(bmp.bmp != NULL))
+        return false;
+    if (control.hwnd == NULL)
         return false;
     HDC window = GetDC(control.hwnd);
     if (window == NULL)

@@ -5,14 +5,14 @@
 #include <windows.h>
 
 #include "property.h"
+#include "shared_handle.h"
 #include "string.h"
 
 struct Control;
 
 // One bitmap with its header, from a handle or from a bitmap resource of the
-// program. A bitmap loaded from a resource belongs to the holder and is deleted
-// with it, so a Bitmap is moved, never copied; a handle given to it stays the
-// giver's.
+// program. Copies share the bitmap: one loaded from a resource is deleted by
+// its last holder, a handle given to it stays the giver's (a view).
 struct Bitmap {
     // Header width; the runtime check "bmp!=NULL" first.
     Property<Bitmap, int> Width;
@@ -21,7 +21,7 @@ struct Bitmap {
     // Null when empty.
     HBITMAP bmp;
     BITMAP header;
-    // True when the bitmap was loaded here and is deleted by the destructor.
+    // True when the bitmap was loaded here and is deleted by its last holder.
     bool owned;
 
     // Empty.
@@ -32,12 +32,9 @@ struct Bitmap {
     explicit Bitmap(int resourceId);
     // The program's bitmap resource of this name (runtime check "this->bmp!=NULL").
     explicit Bitmap(const String& resourceName);
-    Bitmap(Bitmap&& other) noexcept;
-    Bitmap& operator=(Bitmap&& other) noexcept;
-    Bitmap(const Bitmap&) = delete;
-    Bitmap& operator=(const Bitmap&) = delete;
-    // Deletes a bitmap loaded from a resource (DeleteObject).
-    ~Bitmap();
+    // Deletes an owned bitmap now (every sharer then holds nothing; their
+    // `bmp` fields must not be used again) and empties the holder.
+    bool Destroy();
 
 private:
     void BindProperties();
@@ -45,10 +42,13 @@ private:
     void LoadResource(const char* name);
     int GetWidth();
     int GetHeight();
+
+    SharedBitmap share;
 };
 
 // Copies the whole bitmap to x, y of the control's window (BitBlt, SRCCOPY);
-// runtime check "bmp.bmp != NULL". False when nothing was drawn.
+// runtime check "bmp.bmp != NULL". False when nothing was drawn, and always
+// without a window (a null window's device context is the screen's).
 bool DrawBitmap(Control& control, Bitmap& bmp, int x, int y);
 
 #endif

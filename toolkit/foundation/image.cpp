@@ -48,31 +48,17 @@ Image::Image() : header(), bmp(NULL)
     BindProperties();
 }
 
-Image::Image(HBITMAP bitmap) : header(), bmp(NULL)
+Image::Image(HBITMAP bitmap, HandleOwnership ownership) : header(), bmp(NULL)
 {
     BindProperties();
     if (bitmap != NULL)
-        SetHandle(bitmap);
-}
-
-Image::Image(const Image& other) : header(), bmp(NULL)
-{
-    BindProperties();
-    if (other.bmp != NULL)
-        SetHandle(other.bmp);
+        SetHandle(bitmap, ownership);
 }
 
 Image::Image(const String& path) : header(), bmp(NULL)
 {
     BindProperties();
     LoadFile(path);
-}
-
-Image& Image::operator=(const Image& other)
-{
-    if (this != &other)
-        SetHandle(other.bmp);
-    return *this;
 }
 
 void Image::BindProperties()
@@ -84,15 +70,23 @@ void Image::BindProperties()
 }
 
 // Takes the handle and its header (GetObjectA).
-void Image::SetHandle(HBITMAP bitmap)
+void Image::SetHandle(HBITMAP bitmap, HandleOwnership ownership)
 {
-    bmp = bitmap;
+    share.Reset(bitmap, ownership);
+    bmp = share.Get();
     ZeroMemory(&header, sizeof header);
     if (bmp != NULL)
         GetObjectA(bmp, sizeof header, &header);
 }
 
-bool Image::LoadFile(const String& path)
+bool Image::Destroy()
+{
+    bool deleted = share.Destroy();
+    SetHandle(NULL);
+    return deleted;
+}
+
+HBITMAP LoadPictureFile(const String& path)
 {
     ByteBuffer bytes;
     HBITMAP bitmap = NULL;
@@ -101,9 +95,15 @@ bool Image::LoadFile(const String& path)
         if (bitmap == NULL)
             bitmap = BitmapFromIconFile(path);
     }
+    return bitmap;
+}
+
+bool Image::LoadFile(const String& path)
+{
+    HBITMAP bitmap = LoadPictureFile(path);
     if (bitmap == NULL)
         return false;
-    SetHandle(bitmap);
+    SetHandle(bitmap, kOwnHandle);
     return true;
 }
 
@@ -112,7 +112,7 @@ bool Image::LoadBuffer(const ByteBuffer& buffer)
     HBITMAP bitmap = DecodePicture(buffer.Buffer.Read(), buffer.Length.Read());
     if (bitmap == NULL)
         return false;
-    SetHandle(bitmap);
+    SetHandle(bitmap, kOwnHandle);
     return true;
 }
 

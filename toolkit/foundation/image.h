@@ -5,13 +5,16 @@
 #include <windows.h>
 
 #include "property.h"
+#include "shared_handle.h"
 #include "string.h"
 
 class ByteBuffer;
 
-// A value type around one bitmap handle; copies share the handle and an Image
-// never deletes its bitmap, so copies and the controls showing it stay valid.
-// Whoever loads a picture and stops showing it deletes the bitmap (DeleteObject).
+// A value type around one bitmap handle. Copies share the handle; the last
+// holder of a bitmap the image owns (one it loaded, or was handed with
+// kOwnHandle) deletes it, and a bitmap it only views (a handle passed in, a
+// control's picture) is never deleted here. A control showing an image keeps
+// its own copy of the bitmap, so images may go while the picture stays.
 struct Image {
     // The bitmap's header (GetObjectA), refreshed whenever the handle changes.
     BITMAP header;
@@ -25,14 +28,13 @@ struct Image {
 
     // Empty: zero header, no handle.
     Image();
-    // Around the bitmap (not a copy of it); empty for a null handle.
-    explicit Image(HBITMAP bitmap);
-    // Shares the source's handle, with a header read afresh from it.
-    Image(const Image& other);
+    // Around the bitmap (not a copy of it): a view unless `ownership` is
+    // kOwnHandle; empty for a null handle.
+    explicit Image(HBITMAP bitmap, HandleOwnership ownership = kViewHandle);
     // Loads the picture file; empty when it does not load.
     explicit Image(const String& path);
-    // Shares the other's handle; the properties stay bound to this image.
-    Image& operator=(const Image& other);
+    // Copies and assignments share the handle; the properties stay bound to
+    // their own image.
 
     // Decodes a picture file (any format the system picture decoder reads, or an
     // icon file at 64 x 64). True with the new bitmap in place; false and the
@@ -40,21 +42,33 @@ struct Image {
     bool LoadFile(const String& path);
     // The same for a picture already in memory.
     bool LoadBuffer(const ByteBuffer& buffer);
-    // Holds this bitmap instead (not deleting the old one); null empties the image.
-    void SetHandle(HBITMAP bitmap);
+    // Holds this bitmap instead, a view unless `ownership` is kOwnHandle; the
+    // old one is deleted when this was its last owner. Null empties the image.
+    void SetHandle(HBITMAP bitmap, HandleOwnership ownership = kViewHandle);
+    // Deletes an owned bitmap now (every sharer then holds nothing; their
+    // `bmp` fields must not be used again) and empties the image.
+    bool Destroy();
     // True when the image holds no bitmap.
     bool IsEmpty() const { return bmp == NULL; }
+    // True when the last holder deletes the bitmap.
+    bool Owns() const { return share.Owns(); }
 
 private:
     void BindProperties();
     int GetWidth();
     int GetHeight();
+
+    SharedBitmap share;
 };
 
 // A new bitmap decoded from the picture file's bytes by the system picture
 // decoder (OleLoadPicture); null when the bytes are not a picture it reads.
 // The caller owns the bitmap.
 HBITMAP DecodePicture(const void* bytes, int count);
+
+// A new bitmap from a picture file: DecodePicture of its bytes, else
+// BitmapFromIconFile; null when it does not load. The caller owns the bitmap.
+HBITMAP LoadPictureFile(const String& path);
 
 // A new bitmap holding the colour part of the icon file, loaded at 64 x 64
 // (LoadImageA, GetIconInfo); null when the file is no colour icon.

@@ -47,7 +47,9 @@ void ImageList::BindProperties()
 bool ImageList::Create(int sizeKind)
 {
     int side = IconSideOfKind(sizeKind);
-    handle = ImageList_Create(side, side, kImageListFlags, kInitialImages, kImageGrowth);
+    share.Reset(ImageList_Create(side, side, kImageListFlags, kInitialImages, kImageGrowth),
+                kOwnHandle);
+    handle = share.Get();
     return handle != NULL;
 }
 
@@ -105,7 +107,7 @@ bool ImageList::Destroy()
 {
     if (handle == NULL)
         return false;
-    bool destroyed = ImageList_Destroy(handle) != FALSE;
+    bool destroyed = share.Destroy();
     handle = NULL;
     return destroyed;
 }
@@ -115,12 +117,13 @@ void ImageList::CopyFrom(const ImageList& other)
 {
     if (other.handle == NULL || &other == this)
         return;
-    Destroy();
+    // Kept alive by the other's holder while its icons are copied.
+    ImageList source(other);
     if (!Create(kSmallIcons))
         return;
-    int count = ImageList_GetImageCount(other.handle);
+    int count = ImageList_GetImageCount(source.handle);
     for (int index = 0; index < count; ++index) {
-        HICON icon = ImageList_GetIcon(other.handle, index, ILD_NORMAL);
+        HICON icon = ImageList_GetIcon(source.handle, index, ILD_NORMAL);
         if (icon == NULL)
             continue;
         AppendIcon(icon);

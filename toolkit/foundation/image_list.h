@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "property.h"
+#include "shared_handle.h"
 #include "string.h"
 
 // Size kinds of an image list.
@@ -14,8 +15,9 @@ const int kIcons24 = 1;
 const int kStandardIcons = 2;
 
 // A list of icons of one size that list, tree and toolbar controls take their
-// item pictures from. The wrapper does not destroy its list (the controls it
-// is given to may still use it); Destroy does.
+// item pictures from. Copies share the list and its last holder destroys it
+// (ImageList_Destroy); Destroy does so at once. A control given the list keeps
+// a holder of its own for as long as it shows it.
 struct ImageList {
     // Number of icons (ImageList_GetImageCount).
     Property<ImageList, int> Count;
@@ -31,8 +33,6 @@ struct ImageList {
     ImageList();
     // Creates a list of this size kind at once.
     explicit ImageList(int sizeKind);
-    ImageList(const ImageList&) = delete;
-    ImageList& operator=(const ImageList&) = delete;
 
     // Appends a copy of the icon, creating a small-icon list first when there is
     // none; the new index, or -1.
@@ -46,10 +46,12 @@ struct ImageList {
     HIMAGELIST LoadStrip(int bitmapResourceId);
     // Removes every icon (ImageList_Remove with -1).
     bool RemoveAll();
-    // Destroys the list (ImageList_Destroy); the handle becomes null.
+    // Destroys the list now (ImageList_Destroy; every sharer then holds
+    // nothing); the handle becomes null.
     bool Destroy();
-    // Replaces this list by a small-icon list holding copies of the other's
-    // icons in order; nothing when the other has no list or is this one.
+    // Replaces this list (which its other sharers keep) by a new small-icon
+    // list holding copies of the other's icons in order; nothing when the
+    // other has no list or is this one.
     void CopyFrom(const ImageList& other);
 
 private:
@@ -62,6 +64,8 @@ private:
     void SetIconWidth(int width);
     int GetIconHeight();
     void SetIconHeight(int height);
+
+    SharedImageList share;
 };
 
 // The side in pixels of the icons of a size kind.

@@ -1,48 +1,37 @@
-// An owned GDI region handle, the shape a window can be given.
+// A GDI region handle held under the toolkit's shared ownership rule, the
+// shape a window can be given.
 #ifndef WICKER_SYSTEM_REGION_OBJECT_H
 #define WICKER_SYSTEM_REGION_OBJECT_H
 
 #include <windows.h>
 
-// Holds one region and deletes it with itself. A copy holds its own duplicate
-// of the region (CombineRgn with RGN_COPY), so no two holders delete the same
-// handle; moving hands the region over.
+#include "../foundation/shared_handle.h"
+
+// Holds one region. Copies share it; the last holder of a region it owns
+// deletes it (see SharedHandle). A window given a region gets its own
+// duplicate, so holders may go while the window keeps its shape.
 struct RegionObject {
     // Null when empty.
     HRGN region;
 
     RegionObject() : region(NULL) {}
-    // Takes ownership of the handle.
-    explicit RegionObject(HRGN handle) : region(handle) {}
-    RegionObject(const RegionObject& other) : region(Duplicate(other.region)) {}
-    RegionObject(RegionObject&& other) noexcept : region(other.region) { other.region = NULL; }
-    RegionObject& operator=(const RegionObject& other)
+    // Around the region: a view (kViewHandle, never deleted here) or owned.
+    explicit RegionObject(HRGN handle, HandleOwnership ownership = kViewHandle)
+        : region(handle), share(handle, ownership)
     {
-        if (this != &other) {
-            HRGN copy = Duplicate(other.region);
-            Release();
-            region = copy;
-        }
-        return *this;
     }
-    RegionObject& operator=(RegionObject&& other) noexcept
-    {
-        if (this != &other) {
-            Release();
-            region = other.region;
-            other.region = NULL;
-        }
-        return *this;
-    }
-    ~RegionObject() { Release(); }
 
-    // Deletes the region (DeleteObject) and leaves the holder empty.
-    void Release()
+    // Deletes an owned region now (every sharer then holds nothing) and
+    // leaves the holder empty; true when a region was deleted.
+    bool Destroy()
     {
-        if (region != NULL)
-            DeleteObject(region);
         region = NULL;
+        return share.Destroy();
     }
+    // Same as Destroy.
+    void Release() { Destroy(); }
+    // True when the last holder deletes the region.
+    bool Owns() const { return share.Owns(); }
 
     // A new region with the same shape (CreateRectRgn + CombineRgn RGN_COPY); null for null.
     static HRGN Duplicate(HRGN source)
@@ -56,6 +45,9 @@ struct RegionObject {
         }
         return copy;
     }
+
+private:
+    SharedRegion share;
 };
 
 #endif

@@ -1,0 +1,118 @@
+// Shared ownership of one system handle, the rule of every handle holder of
+// the toolkit (Image, Bitmap, IconObject, RegionObject, ImageList).
+#ifndef WICKER_FOUNDATION_SHARED_HANDLE_H
+#define WICKER_FOUNDATION_SHARED_HANDLE_H
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <new>
+
+// Whether a holder made around a handle releases it: a holder owns what it
+// loaded or created itself and what it is handed with kOwnHandle; a handle it
+// only shows or reads (a window's icon, a control's picture) is a view and is
+// never released through it.
+enum HandleOwnership { kViewHandle, kOwnHandle };
+
+// One handle and its holders: copies share one small counted block, and the
+// last holder of an owned handle releases it with ReleaseHandle. Destroy
+// releases it at once; every sharer then holds nothing.
+template <typename Handle, void (*ReleaseHandle)(Handle)>
+class SharedHandle {
+public:
+    SharedHandle() : block(NULL) {}
+    SharedHandle(Handle handle, HandleOwnership ownership) : block(NULL) { Reset(handle, ownership); }
+    SharedHandle(const SharedHandle& other) : block(other.block)
+    {
+        if (block != NULL)
+            ++block->holders;
+    }
+    SharedHandle& operator=(const SharedHandle& other)
+    {
+        if (block != other.block) {
+            Drop();
+            block = other.block;
+            if (block != NULL)
+                ++block->holders;
+        }
+        return *this;
+    }
+    ~SharedHandle() { Drop(); }
+
+    // The handle; null when empty or after any sharer's Destroy.
+    Handle Get() const { return block != NULL ? block->handle : NULL; }
+    // True when the handle is released by its last holder.
+    bool Owns() const { return block != NULL && block->handle != NULL && block->owned; }
+    // Number of holders sharing the handle; 0 when empty.
+    long Holders() const { return block != NULL && block->handle != NULL ? block->holders : 0; }
+
+    // Leaves the shared handle (released when this was its last owner) and
+    // holds this one instead; a null handle leaves the holder empty.
+    void Reset(Handle handle, HandleOwnership ownership)
+    {
+        Drop();
+        if (handle == NULL)
+            return;
+        block = new (std::nothrow) Block;
+        if (block == NULL) {
+            // Nobody could release it later: an owned handle goes at once.
+            if (ownership == kOwnHandle)
+                ReleaseHandle(handle);
+            return;
+        }
+        block->handle = handle;
+        block->owned = ownership == kOwnHandle;
+        block->holders = 1;
+    }
+
+    // Releases an owned handle now (a viewed one is only let go); every
+    // sharer then holds nothing. True when a handle was released.
+    bool Destroy()
+    {
+        if (block == NULL)
+            return false;
+        bool released = block->handle != NULL && block->owned;
+        if (released)
+            ReleaseHandle(block->handle);
+        block->handle = NULL;
+        Drop();
+        return released;
+    }
+
+private:
+    struct Block {
+        Handle handle;
+        bool owned;
+        long holders;
+    };
+
+    // Kept out of line: inlined into two holders of one block, GCC cannot
+    // see that the count stops the first from deleting it, and warns of a use
+    // after free (-Wuse-after-free).
+    __attribute__((noinline)) void Drop()
+    {
+        if (block == NULL)
+            return;
+        if (--block->holders == 0) {
+            if (block->owned && block->handle != NULL)
+                ReleaseHandle(block->handle);
+            delete block;
+        }
+        block = NULL;
+    }
+
+    Block* block;
+};
+
+// The release operations of the toolkit's handle kinds.
+inline void ReleaseBitmapHandle(HBITMAP bitmap) { DeleteObject(bitmap); }
+inline void ReleaseRegionHandle(HRGN region) { DeleteObject(region); }
+inline void ReleaseIconHandle(HICON icon) { DestroyIcon(icon); }
+inline void ReleaseImageListHandle(HIMAGELIST list) { ImageList_Destroy(list); }
+
+typedef SharedHandle<HBITMAP, ReleaseBitmapHandle> SharedBitmap;
+typedef SharedHandle<HRGN, ReleaseRegionHandle> SharedRegion;
+typedef SharedHandle<HICON, ReleaseIconHandle> SharedIcon;
+typedef SharedHandle<HIMAGELIST, ReleaseImageListHandle> SharedImageList;
+
+#endif
