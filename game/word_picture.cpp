@@ -11,15 +11,6 @@ const int PictureY = 25;
 const int PictureWidth = 245;
 const int PictureHeight = 235;
 
-// Shows a bitmap (or none) in the existing control and deletes the one it
-// showed before (STM_SETIMAGE).
-void Replace(HWND control, HBITMAP bitmap)
-{
-    HBITMAP previous = reinterpret_cast<HBITMAP>(
-        SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
-    if (previous && previous != bitmap) DeleteObject(previous);
-}
-
 } // namespace
 
 void RebuildWordPicture(HWND dialog)
@@ -29,9 +20,15 @@ void RebuildWordPicture(HWND dialog)
     String path = folder + relative;
     Image picture(path);
 
+    // The control shows its own copy of each picture and deletes the one it
+    // stops showing, so the loaded image may go when this returns.
     HWND existing = GetDlgItem(dialog, IDC_WORD_PICTURE);
     if (existing) {
-        Replace(existing, picture.bmp);
+        ImageBox box(existing);
+        if (picture.IsEmpty())
+            box.TakeImage();
+        else
+            box.SetImage(picture);
         return;
     }
     // The wrappers are temporary: the control window stays on the dialog.
@@ -45,5 +42,5 @@ void RebuildWordPicture(HWND dialog)
 void ReleaseWordPicture(HWND dialog)
 {
     HWND control = GetDlgItem(dialog, IDC_WORD_PICTURE);
-    if (control) Replace(control, NULL);
+    if (control) ImageBox(control).TakeImage();
 }

@@ -4,6 +4,8 @@
 
 #include "foundation/runtime_check.h"
 #include "foundation/property.h"
+#include "foundation/shared_handle.h"
+#include "foundation/kept_handles.h"
 #include "foundation/string.h"
 #include "foundation/string_list.h"
 #include "foundation/startup.h"
@@ -25,5 +27,15 @@
 #include "system/byte_buffer.h"
 #include "system/language_table.h"
 #include "system/sheet_writer.h"
+
+// Every unit of the program that includes this header records its compile
+// stamp before the entry point runs; App's CompileDate and CompileTime give the
+// latest, the time the program was built.
+namespace {
+struct WickerProgramStamp {
+    WickerProgramStamp() { RecordProgramStamp(__DATE__, __TIME__); }
+};
+WickerProgramStamp wickerProgramStamp;
+}  // namespace
 
 #endif

@@ -7,7 +7,9 @@
 
 #include <commctrl.h>
 
+#include <new>
 #include <string>
+#include <utility>
 
 #include "dialog_answer.h"
 #include "message_log.h"
@@ -484,10 +486,33 @@ TEST_F(ClickableTest, OtherMessagesReachTheStaticProcedure)
     EXPECT_STREQ(text, "picture");
     // Installing twice must not make the procedure its own predecessor.
     MakeClickable(picture);
-    EXPECT_NE(clickablePreviousProc, (WNDPROC)ClickableProc);
+    EXPECT_NE(ClickablePreviousProc(child), (WNDPROC)ClickableProc);
     SetWindowTextA(child, "again");
     GetWindowTextA(child, text, sizeof text);
     EXPECT_STREQ(text, "again");
+}
+
+// Each clickable control passes on to its own class's procedure, whichever
+// class was made clickable first.
+TEST_F(ClickableTest, ControlsOfOtherClassesKeepTheirOwnProcedures)
+{
+    HWND box = CreateChildWindow(probe, "BUTTON", BS_AUTOCHECKBOX | WS_VISIBLE, 8, 150, 10, 80, 20);
+    Control check(box);
+    MakeClickable(check);
+    HWND second = CreateChildWindow(probe, "STATIC", SS_BITMAP | WS_VISIBLE, 9, 150, 40, 40, 40);
+    Control later(second);
+    MakeClickable(later);
+
+    SetWindowLongA(child, GWL_STYLE, GetWindowLongA(child, GWL_STYLE) | SS_BITMAP);
+    HBITMAP bitmap = CreateBitmap(8, 8, 1, 32, NULL);
+    for (HWND picture : {child, second}) {
+        SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)bitmap);
+        EXPECT_EQ(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), (LRESULT)bitmap);
+        SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, 0);
+    }
+    SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    DeleteObject(bitmap);
 }
 
 // ---- stock dialog procedures ----
@@ -543,8 +568,7 @@ TEST_F(DialogProcTest, QuitOnCloseFillStretchesTheClientControl)
     ASSERT_NE(frameDialog, (HWND)NULL);
     HWND inner = CreateChildWindow(frameDialog, "STATIC", WS_VISIBLE, 7, 5, 5, 20, 20);
     Control framed(frameDialog);
-    Control client(inner);
-    framed.fillChild = &client;
+    framed.fillChild = inner;
     framed.SetDialogProcedure(QuitOnCloseFillProc);
     MoveWindow(frameDialog, 0, 0, 400, 300, TRUE);
     SIZE size = ClientSize(frameDialog);
@@ -656,6 +680,215 @@ TEST_F(ControlTest, HotKeyAnswersItsIdentifierOnceOnly)
     EXPECT_EQ(first, hotKey);
     EXPECT_EQ(control.AddHotKey(hotKey + 1, VK_F9, MOD_CONTROL | MOD_ALT | MOD_SHIFT), -1);
     UnregisterHotKey(probe, hotKey);
+}
+
+// ---- wrapper lifetime ----
+
+TEST_F(DialogProcTest, DestroyedWrapperLeavesNoTraceForTheNextAtItsAddress)
+{
+    HWND other = CreateWindowExA(0, DialogClass, "other", WS_CHILD | WS_VISIBLE, 0, 100, 200, 90,
+                                 probe, NULL, GetModuleHandleA(NULL), NULL);
+    alignas(Control) unsigned char place[sizeof(Control)];
+    Control* first = new (place) Control(dialog);
+    first->SetDialogProcedure(HideOnCloseProc);
+    first->~Control();
+    EXPECT_EQ(ControlFromWindow(dialog), (Control*)NULL);
+
+    // A new wrapper for another window at the same address: closing the
+    // first window must not reach it.
+    Control* second = new (place) Control(other);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(GetWindowLongA(other, GWL_STYLE) & WS_VISIBLE);
+    second->~Control();
+}
+
+// Built and returned the way a form-making operation returns its form: two
+// candidates, so the result is moved, not built in place.
+Control RegisteredWrapper(HWND window, bool first)
+{
+    Control one(window), two(window);
+    if (first) {
+        one.SetDialogProcedure(HideOnCloseProc);
+        return one;
+    }
+    two.SetDialogProcedure(HideOnCloseProc);
+    return two;
+}
+
+TEST_F(DialogProcTest, MovesHandTheWordOnAndCopiesNeverTakeIt)
+{
+    Control form = RegisteredWrapper(dialog, false);
+    EXPECT_EQ(ControlFromWindow(dialog), &form);
+    {
+        Control copy(form);
+        Control assigned;
+        assigned = form;
+        EXPECT_EQ(ControlFromWindow(dialog), &form);
+    }
+    EXPECT_EQ(ControlFromWindow(dialog), &form);
+
+    Control target;
+    target = std::move(form);
+    EXPECT_EQ(ControlFromWindow(dialog), &target);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & WS_VISIBLE);
+
+    // Assigned another window, the wrapper leaves its old one.
+    target = Control(child);
+    EXPECT_EQ(ControlFromWindow(dialog), (Control*)NULL);
+}
+
+// ---- tooltips belong to the window ----
+
+// The tooltip windows owned by the window.
+int ToolTipsOwnedBy(HWND owner)
+{
+    struct Count {
+        HWND owner;
+        int found;
+    } count = {owner, 0};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            Count* count = reinterpret_cast<Count*>(data);
+            char name[64] = "";
+            GetClassNameA(window, name, sizeof name);
+            if (GetWindow(window, GW_OWNER) == count->owner && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+                ++count->found;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.found;
+}
+
+TEST_F(ControlTest, CopiesAndTemporariesShareTheWindowsOneToolTip)
+{
+    Control original(child);
+    original.ToolTip = "first";
+    Control copy(original);
+    copy.ToolTip = "second";
+    EXPECT_EQ(original.ToolTip().CStr(), std::string("second"));
+    EXPECT_EQ(original.tooltip, copy.tooltip);
+    EXPECT_TRUE(IsWindow(original.tooltip));
+
+    for (int round = 0; round < 20; ++round)
+        Control(child).ToolTip = "from a temporary";
+    EXPECT_EQ(ToolTipsOwnedBy(probe), 1);
+    EXPECT_EQ(original.ToolTip().CStr(), std::string("from a temporary"));
+
+    // The tooltip goes with its window.
+    HWND tip = original.tooltip;
+    DestroyWindow(child);
+    EXPECT_FALSE(IsWindow(tip));
+    EXPECT_EQ(ToolTipsOwnedBy(probe), 0);
+}
+
+// ---- geometry of top-level windows and owned pop-ups ----
+
+TEST_F(ControlTest, TopLevelAndOwnedWindowsArePlacedOnTheScreen)
+{
+    HWND popup = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 250, 120, 80, probe,
+                                 NULL, GetModuleHandleA(NULL), NULL);
+    ASSERT_NE(popup, (HWND)NULL);
+    ASSERT_EQ(GetParent(popup), probe);  // GetParent answers the owner
+    struct Case {
+        const char* name;
+        HWND window;
+    };
+    const Case cases[] = {{"owned pop-up", popup}, {"top-level", probe}};
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        MoveWindow(each.window, 300, 250, 120, 80, FALSE);
+        Control control(each.window);
+        EXPECT_EQ((int)control.Left, 300);
+        EXPECT_EQ((int)control.Top, 250);
+        control.Width = 150;
+        control.Height = 90;
+        control.Left = 310;
+        control.Top = 260;
+        RECT box = {0, 0, 0, 0};
+        GetWindowRect(each.window, &box);
+        EXPECT_EQ(box.left, 310);
+        EXPECT_EQ(box.top, 260);
+        EXPECT_EQ(box.right - box.left, 150);
+        EXPECT_EQ(box.bottom - box.top, 90);
+
+        RECT work = {0, 0, 0, 0};
+        ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+        control.Centre();
+        GetWindowRect(each.window, &box);
+        EXPECT_EQ(box.left, work.left + (work.right - work.left - 150) / 2);
+        EXPECT_EQ(box.top, work.top + (work.bottom - work.top - 90) / 2);
+        control.FitWidth();
+        control.FitHeight();
+        GetWindowRect(each.window, &box);
+        EXPECT_EQ(box.left, work.left);
+        EXPECT_EQ(box.right, work.right);
+        EXPECT_EQ(box.top, work.top);
+        EXPECT_EQ(box.bottom, work.bottom);
+        control.Resize(100, 60, false);
+        control.FillParent();
+        GetWindowRect(each.window, &box);
+        EXPECT_EQ(box.left, work.left);
+        EXPECT_EQ(box.bottom, work.bottom);
+    }
+    DestroyWindow(popup);
+}
+
+// ---- a wrapper without a window ----
+
+TEST_F(ControlTest, WithoutAWindowNothingHappensAndFailureIsReported)
+{
+    ShowWindow(probe, SW_SHOW);
+    UpdateWindow(probe);
+    PumpMessages();
+    ValidateRect(probe, NULL);
+    SetFocus(probe);
+    SetCapture(child);
+
+    Control empty;
+    EXPECT_EQ((HDC)empty.DC, (HDC)NULL);
+    EXPECT_EQ(empty.Refresh(), 0);
+    empty.BackColor = RGB(1, 2, 3);
+    EXPECT_FALSE(empty.HasBackColor());
+    RECT dirty = {0, 0, 0, 0};
+    EXPECT_FALSE(GetUpdateRect(probe, &dirty, FALSE));
+    HBITMAP pixels = CreateBitmap(4, 4, 1, 32, NULL);
+    Bitmap strip(pixels);
+    EXPECT_FALSE(DrawBitmap(empty, strip, 0, 0));
+    DeleteObject(pixels);
+
+    EXPECT_EQ(empty.Focus(), (HWND)NULL);
+    EXPECT_EQ(GetFocus(), probe);
+    EXPECT_EQ(empty.CaptureMouse(), (HWND)NULL);
+    EXPECT_FALSE(empty.ReleaseMouse());
+    EXPECT_EQ(GetCapture(), child);
+    ReleaseCapture();
+    EXPECT_EQ(empty.AddHotKey(0x2345, VK_F8, MOD_CONTROL), -1);
+    EXPECT_EQ(empty.Resize(50, 50, true), 0);
+    empty.Transparency = 40;
+    EXPECT_EQ((int)empty.Transparency, 100);
+    empty.ToolTip = "nowhere";
+    EXPECT_EQ(empty.tooltip, (HWND)NULL);
+    EXPECT_EQ(ToolTipsOwnedBy(GetDesktopWindow()), 0);
+    EXPECT_EQ(((RegionObject)empty.Region).region, (HRGN)NULL);
+    empty.Centre();
+    empty.FillParent();
+    EXPECT_EQ((int)empty.Width, -1);
+}
+
+// Reading the shape of a window that has none hands nothing back and keeps
+// nothing: the scratch region is deleted every time.
+TEST_F(ControlTest, ReadingAMissingRegionKeepsNoScratchRegion)
+{
+    Control control(child);
+    DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int round = 0; round < 1000; ++round) {
+        RegionObject shape = control.Region;
+        ASSERT_EQ(shape.region, (HRGN)NULL);
+    }
+    DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    EXPECT_LE(after, before + 10);
 }
 
 }  // namespace

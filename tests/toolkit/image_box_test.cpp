@@ -71,12 +71,27 @@ TEST_F(ImageBoxTest, CreatesTheGamesPictureControl)
     EXPECT_EQ(place.right - place.left, 245);
     EXPECT_EQ(place.bottom - place.top, 235);
 
-    EXPECT_EQ(Shown(box.hwnd), picture.bmp);
+    // The window shows a copy of its own.
+    ASSERT_NE(Shown(box.hwnd), nullptr);
+    EXPECT_NE(Shown(box.hwnd), picture.bmp);
     EXPECT_EQ(static_cast<int>(box.ImageWidth), 48);
     EXPECT_EQ(static_cast<int>(box.ImageHeight), 36);
     Image shown = box.Image;
-    EXPECT_EQ(shown.bmp, picture.bmp);
+    EXPECT_EQ(shown.bmp, Shown(box.hwnd));
+    EXPECT_FALSE(shown.Owns());
     EXPECT_EQ(static_cast<int>(shown.Height), 36);
+}
+
+// The system "STATIC" class keeps its own style bits (double clicks, parent's
+// device context) when image boxes add the redraw bits to it.
+TEST_F(ImageBoxTest, StaticClassStyleGainsTheRedrawBitsAndKeepsTheRest)
+{
+    HWND plain = CreateChildWindow(window, "STATIC", 0, 5, 0, 0, 10, 10);
+    DWORD before = GetClassLongA(plain, GCL_STYLE);
+    ImageBox box(6, 0, 0, 30, 30, parentControl, EmptyImage, 1, 0);
+    DWORD after = GetClassLongA(plain, GCL_STYLE);
+    EXPECT_EQ(after, before | CS_HREDRAW | CS_VREDRAW);
+    EXPECT_EQ(after & (CS_DBLCLKS | CS_PARENTDC), static_cast<DWORD>(CS_DBLCLKS | CS_PARENTDC));
 }
 
 TEST_F(ImageBoxTest, HiddenUntilShownAndExtendedStyleApplied)
@@ -114,28 +129,110 @@ TEST_F(ImageBoxTest, EmptyImageGivesABlankControlOfTheGivenSize)
     EXPECT_EQ(place.bottom - place.top, 235);
 }
 
-// The game makes the control once and then swaps the word pictures, deleting
-// each bitmap once it no longer shows.
-TEST_F(ImageBoxTest, ReplacingThePictureHandsBackTheOldBitmap)
+// The game makes the control once and then swaps the word pictures: the
+// picture shown before comes back owned, and is deleted when let go.
+TEST_F(ImageBoxTest, ReplacingThePictureHandsBackTheOldOne)
 {
     Image first = LoadPicture(PICTURE_RED_BMP, "red.bmp");
     Image second = LoadPicture(PICTURE_BLUE_GIF, "blue.gif");
     ImageBox box(1029, 514, 25, 245, 235, parentControl, first, 1, 0);
-
-    EXPECT_EQ(box.SetImage(second), first.bmp);
-    EXPECT_EQ(Shown(box.hwnd), second.bmp);
-    EXPECT_EQ(static_cast<int>(box.ImageWidth), 20);
-    EXPECT_TRUE(DeleteObject(first.bmp));
+    HBITMAP firstShown = Shown(box.hwnd);
+    {
+        Image handed = box.SetImage(second);
+        EXPECT_EQ(handed.bmp, firstShown);
+        EXPECT_TRUE(handed.Owns());
+        EXPECT_EQ(static_cast<int>(box.ImageWidth), 20);
+    }
+    EXPECT_FALSE(IsLiveBitmap(firstShown));
+    EXPECT_TRUE(IsLiveBitmap(first.bmp));
 
     // An empty image changes nothing and hands nothing back.
-    EXPECT_EQ(box.SetImage(EmptyImage), nullptr);
-    EXPECT_EQ(Shown(box.hwnd), second.bmp);
+    HBITMAP secondShown = Shown(box.hwnd);
+    EXPECT_TRUE(box.SetImage(EmptyImage).IsEmpty());
+    EXPECT_EQ(Shown(box.hwnd), secondShown);
 
-    EXPECT_EQ(box.TakeImage(), second.bmp);
+    // A picture taken out can be shown again.
+    Image taken = box.TakeImage();
+    EXPECT_EQ(taken.bmp, secondShown);
     EXPECT_EQ(Shown(box.hwnd), nullptr);
     EXPECT_EQ(static_cast<int>(box.ImageWidth), 0);
-    EXPECT_TRUE(DeleteObject(second.bmp));
-    EXPECT_EQ(box.TakeImage(), nullptr);
+    EXPECT_TRUE(box.TakeImage().IsEmpty());
+    box.SetImage(taken);
+    EXPECT_EQ(static_cast<int>(box.ImageWidth), 20);
+}
+
+// Every load hands the window a new bitmap and the one it showed before is
+// deleted: no bitmap is left behind (GetObjectType of each old handle).
+TEST_F(ImageBoxTest, RepeatedLoadsLeaveNoBitmapBehind)
+{
+    ImageBox box(3, 0, 0, 100, 100, parentControl, EmptyImage, 1, 0);
+    std::string files[] = {PathOf("red.bmp"), PathOf("blue.gif")};
+    ASSERT_TRUE(WriteResourceFile(PICTURE_RED_BMP, files[0]));
+    ASSERT_TRUE(WriteResourceFile(PICTURE_BLUE_GIF, files[1]));
+    DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    HBITMAP previous = NULL;
+    for (int round = 0; round < 1000; ++round) {
+        ASSERT_TRUE(box.LoadFile(String(files[round % 2].c_str())));
+        HBITMAP shown = Shown(box.hwnd);
+        ASSERT_NE(shown, nullptr);
+        if (previous != NULL) {
+            ASSERT_EQ(GetObjectType(previous), 0u) << "round " << round;
+        }
+        previous = shown;
+    }
+    DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    EXPECT_LE(after, before + 10);
+    DestroyWindow(box.hwnd);
+    EXPECT_EQ(GetObjectType(previous), 0u);
+}
+
+// Shows the icon it is given by value; the holder goes when this returns.
+bool ShowIcon(ImageBox& box, IconObject icon)
+{
+    return box.SetIcon(icon);
+}
+
+// The colour of one pixel of the probe's client area as painted now.
+COLORREF ScreenPixel(HWND window, int x, int y)
+{
+    RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages(50);
+    HDC dc = GetDC(window);
+    COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+TEST_F(ImageBoxTest, IconsPassedByValueStayShownAfterTheirHoldersGo)
+{
+    ShowWindow(window, SW_SHOW);
+    ImageBox box(4, 0, 0, 32, 32, parentControl, EmptyImage, 1, 0);
+    HICON loaded = CopyIcon(LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(PICTURE_SUN_ICON)));
+    ASSERT_NE(loaded, nullptr);
+    ICONINFO parts = {};
+    ASSERT_TRUE(GetIconInfo(loaded, &parts));
+    COLORREF centre = BitmapPixel(parts.hbmColor, 16, 16);
+    DeleteObject(parts.hbmColor);
+    DeleteObject(parts.hbmMask);
+    {
+        IconObject icon(loaded, kOwnHandle);
+        IconObject copy = icon;
+        EXPECT_EQ(copy.Holders(), 2);
+        EXPECT_TRUE(ShowIcon(box, copy));
+        EXPECT_TRUE(ShowIcon(box, icon));
+    }
+    // The last holder destroyed the icon; the window shows its own copy.
+    EXPECT_FALSE(GetIconInfo(loaded, &parts));
+    EXPECT_EQ(ScreenPixel(window, 16, 16), centre);
+    EXPECT_EQ(static_cast<int>(box.ImageWidth), 32);
+}
+
+TEST_F(ImageBoxTest, LoadBufferAndLoadFileReportWhatTheyCouldNotLoad)
+{
+    ImageBox box(3, 0, 0, 100, 100, parentControl, EmptyImage, 1, 0);
+    EXPECT_FALSE(box.LoadFile(String(PathOf("absent.gif").c_str())));
+    EXPECT_FALSE(box.LoadBuffer(ByteBuffer("BM", 2)));
+    EXPECT_EQ(Shown(box.hwnd), nullptr);
 }
 
 TEST_F(ImageBoxTest, ImagePropertyAndLoadFileShowNewPictures)
@@ -143,7 +240,7 @@ TEST_F(ImageBoxTest, ImagePropertyAndLoadFileShowNewPictures)
     ImageBox box(3, 0, 0, 100, 100, parentControl, EmptyImage, 1, 0);
     Image picture = LoadPicture(PICTURE_GREEN_JPG, "green.jpg");
     box.Image = picture;
-    EXPECT_EQ(Shown(box.hwnd), picture.bmp);
+    EXPECT_EQ(static_cast<int>(box.ImageWidth), 48);
 
     std::string gif = PathOf("blue.gif");
     ASSERT_TRUE(WriteResourceFile(PICTURE_BLUE_GIF, gif));
@@ -159,25 +256,30 @@ TEST_F(ImageBoxTest, ImagePropertyAndLoadFileShowNewPictures)
     EXPECT_EQ(static_cast<int>(box.ImageWidth), 40);
     EXPECT_FALSE(box.LoadBuffer(ByteBuffer("BM", 2)));
     EXPECT_EQ(static_cast<int>(box.ImageWidth), 40);
-
-    DeleteObject(box.TakeImage());
-    DeleteObject(loaded);
-    DeleteObject(picture.bmp);
 }
 
-TEST_F(ImageBoxTest, WindowOutlivesItsWrapperAndKeepsThePicture)
+// The game's way: the wrapper and the loaded image go at once, the window
+// keeps painting the picture, and deletes it when it is destroyed itself.
+TEST_F(ImageBoxTest, WindowOutlivesItsWrapperAndImageAndKeepsThePicture)
 {
-    Image picture = LoadPicture(PICTURE_RED_BMP, "red.bmp");
+    ShowWindow(window, SW_SHOW);
     HWND control = NULL;
+    HBITMAP loaded = NULL;
     {
-        ImageBox box(1029, 514, 25, 245, 235, parentControl, picture, 1, 0);
+        Image picture = LoadPicture(PICTURE_RED_BMP, "red.bmp");
+        loaded = picture.bmp;
+        ImageBox box(1029, 0, 0, 40, 30, parentControl, picture, 1, 0);
         control = box.hwnd;
     }
-    // The wrappers' images are gone too; the bitmap must still be there.
+    EXPECT_FALSE(IsLiveBitmap(loaded));
     EXPECT_TRUE(IsWindow(control));
-    EXPECT_EQ(Shown(control), picture.bmp);
-    EXPECT_TRUE(IsLiveBitmap(picture.bmp));
-    PumpMessages();
+    HBITMAP shown = Shown(control);
+    EXPECT_TRUE(IsLiveBitmap(shown));
+    // A white square from (2, 2) to (20, 15) on red.
+    EXPECT_EQ(ScreenPixel(window, 10, 10), RGB(255, 255, 255));
+    EXPECT_EQ(ScreenPixel(window, 35, 25), RGB(200, 30, 30));
+    DestroyWindow(control);
+    EXPECT_FALSE(IsLiveBitmap(shown));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include "kept_handles.h"
+
 #include <cstddef>
 #include <cstring>
 #include <vector>
@@ -36,6 +38,8 @@ const LONG PressedStyle = WS_EX_CLIENTEDGE;
 // Whether the left button went down on a clickable control; one at a time,
 // the mouse capture sees to that.
 bool clickablePressed = false;
+// The window property holding a clickable control's previous procedure.
+const char kClickablePreviousProp[] = "Wicker.ClickablePrevious";
 
 // Reads the tool text of a tooltip window registered by SetToolTipValue.
 String ReadToolText(HWND tooltip, HWND owner, HWND tool)
@@ -55,8 +59,6 @@ String ReadToolText(HWND tooltip, HWND owner, HWND tool)
 }
 
 }  // namespace
-
-WNDPROC clickablePreviousProc = NULL;
 
 Control::Control()
     : timerCount(0),
@@ -81,27 +83,44 @@ Control::Control(HWND window) : Control()
     parent = GetParent(window);
 }
 
-Control::Control(const Control& other)
-    : timerCount(other.timerCount),
-      tooltip(other.tooltip),
-      fillChild(other.fillChild),
-      backColor(other.backColor),
-      opacity(other.opacity),
-      hasBackColor(other.hasBackColor),
-      id(other.id),
-      printLine(other.printLine),
-      parent(other.parent),
-      hwnd(other.hwnd),
-      timers(other.timers),
-      trayId(other.trayId)
+Control::Control(Control&& other) noexcept : Control(static_cast<const Control&>(other))
 {
-    BindProperties();
+    TakeUserDataFrom(other);
+}
+
+Control::~Control()
+{
+    LeaveUserData();
+}
+
+void Control::LeaveUserData()
+{
+    if (hwnd != NULL && ControlFromWindow(hwnd) == this)
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+}
+
+void Control::TakeUserDataFrom(const Control& other)
+{
+    if (hwnd != NULL && ControlFromWindow(hwnd) == &other)
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Control& Control::operator=(Control&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    *this = static_cast<const Control&>(other);
+    TakeUserDataFrom(other);
+    return *this;
 }
 
 Control& Control::operator=(const Control& other)
 {
     if (this == &other)
         return *this;
+    // Still viewing the same window, the target keeps its place in the word.
+    if (other.hwnd != hwnd)
+        LeaveUserData();
     timerCount = other.timerCount;
     tooltip = other.tooltip;
     fillChild = other.fillChild;
@@ -142,6 +161,10 @@ void Control::BindProperties()
 
 void Control::SetBackColorValue(COLORREF color)
 {
+    // Without a window there is nothing to paint; InvalidateRect of null
+    // would repaint every window of the desktop.
+    if (hwnd == NULL)
+        return;
     backColor = color;
     hasBackColor = 1;
     HDC dc = ::GetDC(hwnd);
@@ -170,8 +193,11 @@ void Control::SetTextValue(const String& text)
     SetWindowTextA(hwnd, text.CStr());
 }
 
+// The tooltip is the window's (KeepWithWindow): every wrapper of the window
+// reads and replaces the same one.
 String Control::GetToolTipValue()
 {
+    tooltip = static_cast<HWND>(KeptWithWindow(hwnd, kKeptToolTip));
     if (tooltip == NULL)
         return String();
     return ReadToolText(tooltip, parent, hwnd);
@@ -179,13 +205,17 @@ String Control::GetToolTipValue()
 
 void Control::SetToolTipValue(const String& text)
 {
-    if (tooltip != NULL)
-        DestroyWindow(tooltip);
-    tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, NULL,
-                              GetModuleHandleA(NULL), NULL);
-    if (tooltip == NULL)
+    if (hwnd == NULL)
         return;
+    HWND made = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, NULL,
+                                GetModuleHandleA(NULL), NULL);
+    // The window destroys the tooltip it had before.
+    if (made == NULL || !KeepWithWindow(hwnd, kKeptToolTip, made)) {
+        tooltip = static_cast<HWND>(KeptWithWindow(hwnd, kKeptToolTip));
+        return;
+    }
+    tooltip = made;
     String kept(text.CStr(), text.size() > ToolTextLimit ? ToolTextLimit : text.size());
     TTTOOLINFOA info;
     std::memset(&info, 0, sizeof info);
@@ -255,19 +285,31 @@ int Control::GetTextLengthValue()
     return GetWindowTextLengthA(hwnd);
 }
 
+// GetDC of null would be the whole screen's device context.
 HDC Control::GetDCValue()
 {
+    if (hwnd == NULL)
+        return NULL;
     return ::GetDC(hwnd);
 }
 
 namespace {
-// The window's top-left corner in its current parent's client coordinates.
+// True for a child window, placed in its parent's client coordinates; top-level
+// windows and owned pop-ups (whose GetParent is their owner) are placed in
+// screen coordinates.
+bool IsChildWindow(HWND window)
+{
+    return (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0;
+}
+
+// The window's top-left corner in the coordinates MoveWindow takes for it.
 POINT CornerInParent(HWND window)
 {
     RECT box = {0, 0, 0, 0};
     GetWindowRect(window, &box);
     POINT corner = {box.left, box.top};
-    ScreenToClient(GetParent(window), &corner);
+    if (IsChildWindow(window))
+        ScreenToClient(GetParent(window), &corner);
     return corner;
 }
 }  // namespace
@@ -321,6 +363,8 @@ BYTE Control::GetTransparencyValue()
 
 void Control::SetTransparencyValue(BYTE percent)
 {
+    if (hwnd == NULL)
+        return;
     if (percent == 0) {
         RemoveExStyle(LayeredStyle);
         return;
@@ -340,20 +384,25 @@ void Control::SetTransparencyValue(BYTE percent)
 
 RegionObject Control::GetRegionValue()
 {
+    if (hwnd == NULL)
+        return RegionObject();
     HRGN copy = CreateRectRgn(0, 0, 0, 0);
     if (copy == NULL)
         return RegionObject();
+    // The scratch region is the caller's only when the window has a shape.
     if (GetWindowRgn(hwnd, copy) == ERROR) {
         DeleteObject(copy);
         return RegionObject();
     }
-    return RegionObject(copy);
+    return RegionObject(copy, kOwnHandle);
 }
 
 void Control::SetRegionValue(const RegionObject& region)
 {
     // The system owns a region once the window has it, so the window gets a
     // duplicate and the caller's object keeps (and later deletes) its own.
+    if (hwnd == NULL)
+        return;
     HRGN handed = RegionObject::Duplicate(region.region);
     if (SetWindowRgn(hwnd, handed, TRUE) == 0 && handed != NULL)
         DeleteObject(handed);
@@ -393,6 +442,8 @@ bool Control::Exists() const
 
 void Control::Move(int x, int y)
 {
+    if (hwnd == NULL)
+        return;
     if (x < 0)
         x = 0;
     if (y < 0)
@@ -403,6 +454,8 @@ void Control::Move(int x, int y)
 
 int Control::Resize(int width, int height, bool centre)
 {
+    if (hwnd == NULL)
+        return 0;
     if (width < MinimumSide)
         width = MinimumSide;
     if (height < MinimumSide)
@@ -415,52 +468,78 @@ int Control::Resize(int width, int height, bool centre)
     return 0;
 }
 
+// A child's area is its parent's client area (the `parent` wrapper field, or
+// the window's own parent when that is null); a top-level window's or an owned
+// pop-up's is the desktop's work area, the screen less the task bar.
+bool Control::PlacementArea(RECT& area)
+{
+    if (hwnd == NULL)
+        return false;
+    if (IsChildWindow(hwnd)) {
+        HWND outer = parent != NULL ? parent : GetParent(hwnd);
+        area.left = area.top = area.right = area.bottom = 0;
+        return GetClientRect(outer, &area) != FALSE;
+    }
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+        return true;
+    area.left = area.top = 0;
+    area.right = GetSystemMetrics(SM_CXSCREEN);
+    area.bottom = GetSystemMetrics(SM_CYSCREEN);
+    return true;
+}
+
 void Control::Centre()
 {
-    if (parent == NULL)
+    RECT area;
+    if (!PlacementArea(area))
         return;
-    Control reference(HasStyle(WS_CHILD) ? parent : GetDesktopWindow());
-    int x = (reference.ClientWidth - GetWidthValue()) / 2;
-    int y = (reference.ClientHeight - GetHeightValue()) / 2;
-    Move(x, y);
+    int x = area.left + (area.right - area.left - GetWidthValue()) / 2;
+    int y = area.top + (area.bottom - area.top - GetHeightValue()) / 2;
+    Move(x < area.left ? area.left : x, y < area.top ? area.top : y);
 }
 
 void Control::FitWidth()
 {
-    if (parent == NULL)
+    RECT area;
+    if (!PlacementArea(area))
         return;
-    Control outer(parent);
-    SetWidthValue(outer.ClientWidth);
-    SetLeftValue(0);
+    SetWidthValue(area.right - area.left);
+    SetLeftValue(area.left);
 }
 
 void Control::FitHeight()
 {
-    if (parent == NULL)
+    RECT area;
+    if (!PlacementArea(area))
         return;
-    Control outer(parent);
-    SetHeightValue(outer.ClientHeight);
-    SetTopValue(0);
+    SetHeightValue(area.bottom - area.top);
+    SetTopValue(area.top);
 }
 
 void Control::FillParent()
 {
-    if (parent == NULL)
+    RECT area;
+    if (!PlacementArea(area))
         return;
-    Control outer(parent);
-    SetWidthValue(outer.ClientWidth);
-    SetHeightValue(outer.ClientHeight);
-    Move(0, 0);
+    SetWidthValue(area.right - area.left);
+    SetHeightValue(area.bottom - area.top);
+    Move(area.left, area.top);
 }
 
+// InvalidateRect of null would repaint every window of the desktop.
 int Control::Refresh()
 {
+    if (hwnd == NULL)
+        return 0;
     InvalidateRect(hwnd, NULL, TRUE);
     return 1;
 }
 
+// SetFocus of null would take the focus from whichever window has it.
 HWND Control::Focus()
 {
+    if (hwnd == NULL)
+        return NULL;
     return SetFocus(hwnd);
 }
 
@@ -558,11 +637,17 @@ int Control::GetId()
 
 HWND Control::CaptureMouse()
 {
+    if (hwnd == NULL)
+        return NULL;
     return SetCapture(hwnd);
 }
 
+// Only a wrapper with a window lets the capture go: one without would end
+// some other window's capture.
 bool Control::ReleaseMouse()
 {
+    if (hwnd == NULL)
+        return false;
     return ReleaseCapture() != FALSE;
 }
 
@@ -606,8 +691,11 @@ int Control::AskYesNoCancel(const String& text, const String& caption)
     return 2;
 }
 
+// RegisterHotKey of null would make a hot key of the whole thread.
 int Control::AddHotKey(int identifier, UINT virtualKey, UINT modifiers)
 {
+    if (hwnd == NULL)
+        return -1;
     if (!RegisterHotKey(hwnd, identifier, modifiers, virtualKey))
         return -1;
     return identifier;
@@ -647,7 +735,8 @@ bool Control::KillTimerByName(const String& name)
         if (timers[index].name == name) {
             int identifier = timers[index].id;
             timers.erase(timers.begin() + index);
-            return KillTimer(hwnd, identifier) != FALSE;
+            // KillTimer of null would stop a thread timer of that number.
+            return hwnd != NULL && KillTimer(hwnd, identifier) != FALSE;
         }
     }
     return false;
@@ -715,8 +804,10 @@ INT_PTR CALLBACK QuitOnCloseFillProc(HWND window, UINT message, WPARAM, LPARAM)
         PostQuitMessage(0);
     } else if (message == WM_SIZE) {
         Control* wrapper = ControlFromWindow(window);
-        if (wrapper != NULL && wrapper->fillChild != NULL)
-            wrapper->fillChild->FillParent();
+        if (wrapper != NULL && wrapper->fillChild != NULL) {
+            Control client(wrapper->fillChild);
+            client.FillParent();
+        }
     }
     return 0;
 }
@@ -764,14 +855,22 @@ LRESULT CALLBACK ClickableProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     default:
         break;
     }
-    if (clickablePreviousProc == NULL)
+    WNDPROC previous = ClickablePreviousProc(window);
+    if (message == WM_NCDESTROY)
+        RemovePropA(window, kClickablePreviousProp);
+    if (previous == NULL)
         return DefWindowProcA(window, message, wParam, lParam);
-    return CallWindowProcA(clickablePreviousProc, window, message, wParam, lParam);
+    return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+WNDPROC ClickablePreviousProc(HWND window)
+{
+    return reinterpret_cast<WNDPROC>(GetPropA(window, kClickablePreviousProp));
 }
 
 void MakeClickable(Control& control)
 {
     WNDPROC previous = control.SetWindowProcedure(ClickableProc);
     if (previous != NULL && previous != ClickableProc)
-        clickablePreviousProc = previous;
+        SetPropA(control.hwnd, kClickablePreviousProp, reinterpret_cast<HANDLE>(previous));
 }

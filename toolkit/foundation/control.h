@@ -20,18 +20,28 @@ struct NamedTimer {
 // A thin view of one native window. It never owns the window: destroying a
 // wrapper leaves the window (its tooltip and procedures too) alive, and any
 // number of wrappers may view the same window. Every operation acts on `hwnd`;
-// with a null `hwnd` the system calls fail and their failure values come back.
+// with a null `hwnd` an operation does nothing and reports failure (false, 0,
+// -1 or null), and never falls back on the screen or the whole desktop.
+//
+// Lifetime: a wrapper that stored itself in its window's user-data word
+// (SetDialogProcedure, SetWindowProcedure, MakeClickable, BackColor) takes
+// itself out again when it is destroyed or assigned another window, and a
+// move hands the word to the new wrapper; a copy never takes the word over.
+// So `Form form = AddChild(...)` leaves the window naming a live wrapper, and
+// classes built on Control keep their implicit copy and move.
 //
 // Concrete controls derive from it (or begin with it), set `id` and `parent`,
 // create their window with CreateWindowExA and store the handle in `hwnd`.
 struct Control {
     // Last timer identifier handed out; identifiers are never reused.
     int timerCount;
-    // The tooltip window, null until a tooltip text is set.
+    // The tooltip window this wrapper last set or read; null until then. The
+    // tooltip belongs to the window (every wrapper of it finds the same one),
+    // and is destroyed with the window or when a new text replaces it.
     HWND tooltip;
-    // The control that QuitOnCloseFillProc stretches over this window's client
+    // The window that QuitOnCloseFillProc stretches over this window's client
     // area on every WM_SIZE (a frame's client-area control); null for none.
-    Control* fillChild;
+    HWND fillChild;
     // Background colour last written through BackColor, for painting procedures.
     COLORREF backColor;
     // Opacity percentage last set through Transparency; 100 at construction.
@@ -57,8 +67,9 @@ struct Control {
     Property<Control, int> TextLength;
     // Read only: GetDC of the window; the reader releases it (ReleaseDC).
     Property<Control, HDC> DC;
-    // Top-left corner in the client coordinates of the window's parent; negative
-    // values written become 0.
+    // Top-left corner: in the client coordinates of the parent for a child
+    // window (WS_CHILD), in screen coordinates for top-level windows and owned
+    // pop-ups; negative values written become 0.
     Property<Control, int> Left;
     Property<Control, int> Top;
     // Read only: GetClientRect.
@@ -90,11 +101,17 @@ struct Control {
     explicit Control(HWND window);
     // Copies every field and deep-copies the timers; the copy's properties are
     // bound to the copy itself, so it stays usable on its own.
-    Control(const Control& other);
-    // Copies every field but the property bindings, which stay with the target.
+    Control(const Control& other) = default;
+    // The same, and the window's user-data word moves to the new wrapper when
+    // it named the source.
+    Control(Control&& other) noexcept;
+    // Copies every field but the property bindings, which stay with the
+    // target; a word that named the target on its old window is cleared.
     Control& operator=(const Control& other);
-    // Releases `timers` only.
-    ~Control() = default;
+    // The same, and the word moves from the source to the target.
+    Control& operator=(Control&& other) noexcept;
+    // Clears the user-data word when it names this wrapper; the window stays.
+    ~Control();
 
     // The recorded background colour and whether one was set.
     COLORREF GetBackColor() const { return backColor; }
@@ -110,21 +127,23 @@ struct Control {
     bool Destroy();
     // True when `hwnd` is not null.
     bool Exists() const;
-    // MoveWindow to (x, y), negatives as 0, keeping the size; then UpdateWindow of `parent`.
+    // MoveWindow to (x, y) in the coordinates of Left and Top, negatives as 0,
+    // keeping the size; then UpdateWindow of `parent`.
     void Move(int x, int y);
     // MoveWindow at the current place with sizes of at least 10; UpdateWindow of
     // `parent`; with `centre` Centre follows and 0 is returned, else UpdateWindow's result.
     int Resize(int width, int height, bool centre);
-    // Centres in `parent`'s client area (a child) or the desktop's (top level);
-    // a window larger than that goes to 0, 0.
+    // Centres a child in its parent's client area, a top-level window or
+    // pop-up in the desktop's work area (SPI_GETWORKAREA); a window larger than
+    // that goes to the area's top-left corner.
     void Centre();
-    // Parent's client width, then Left 0.
+    // The area's width (parent's client area or work area), at its left edge.
     void FitWidth();
-    // Parent's client height, then Top 0.
+    // The area's height, at its top edge.
     void FitHeight();
-    // Parent's client size at 0, 0.
+    // The whole area.
     void FillParent();
-    // InvalidateRect of the whole window with erase; 1.
+    // InvalidateRect of the whole window with erase; 1, or 0 without a window.
     int Refresh();
     // SetFocus; the window that had the focus.
     HWND Focus();
@@ -219,6 +238,13 @@ private:
     void SetTransparencyValue(BYTE percent);
     RegionObject GetRegionValue();
     void SetRegionValue(const RegionObject& region);
+    // Clears the user-data word when it names this wrapper.
+    void LeaveUserData();
+    // Moves the user-data word from the other wrapper to this one when it names the other.
+    void TakeUserDataFrom(const Control& other);
+    // The rectangle Centre and the fitting operations place the window in, in
+    // the coordinates of Left and Top; false without a window.
+    bool PlacementArea(RECT& area);
 };
 
 // The wrapper stored in a window's GWLP_USERDATA (null when none).
@@ -232,21 +258,23 @@ INT_PTR CALLBACK QuitOnCloseProc(HWND window, UINT message, WPARAM wParam, LPARA
 // Dialog procedure: WM_CLOSE hides the wrapper in GWLP_USERDATA. Returns 0.
 INT_PTR CALLBACK HideOnCloseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Dialog procedure: WM_CLOSE posts the quit message; WM_SIZE makes the
-// `fillChild` of the wrapper in GWLP_USERDATA fill its parent. Returns 0.
+// `fillChild` window of the wrapper in GWLP_USERDATA fill its parent. Returns 0.
 INT_PTR CALLBACK QuitOnCloseFillProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Dialog procedure: WM_COMMAND is sent on unchanged to the window's parent. Returns 0.
 INT_PTR CALLBACK ForwardCommandProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Subclass procedure for a static picture control that acts as a button: hand
+// Subclass procedure for a picture control that acts as a button: hand
 // cursor, pressed look while the left button is held, and on a release inside
 // the control WM_COMMAND (low word of `id`, code 0; the release point) to the
-// parent. Everything else goes to the procedure saved in
-// `clickablePreviousProc` (the "STATIC" class procedure, one for all).
+// parent. Everything else goes to the procedure the window had before
+// (ClickablePreviousProc), kept per window, so controls of any class may be
+// made clickable side by side.
 LRESULT CALLBACK ClickableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// The procedure ClickableProc passes unhandled messages to; process-wide.
-extern WNDPROC clickablePreviousProc;
+// The procedure ClickableProc passes the window's unhandled messages to; null
+// when the window was never made clickable.
+WNDPROC ClickablePreviousProc(HWND window);
 // Installs ClickableProc on the control with SetWindowProcedure and keeps the
-// previous procedure in `clickablePreviousProc` (never ClickableProc itself).
+// previous procedure with the window (never ClickableProc itself).
 void MakeClickable(Control& control);
 
 #endif

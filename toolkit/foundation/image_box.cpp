@@ -1,5 +1,6 @@
 #include "image_box.h"
 
+#include "kept_handles.h"
 #include "system/byte_buffer.h"
 
 namespace {
@@ -13,7 +14,8 @@ static_assert(kImageBoxStyle == (WS_CHILD | WS_TABSTOP | SS_BITMAP | SS_NOTIFY |
 }  // namespace
 
 // Creates the window (CreateWindowExA) and makes the "STATIC" class redraw on
-// every resize (SetClassLongA GCL_STYLE; this changes the class for the whole process).
+// every resize (SetClassLongA GCL_STYLE; this changes the class for the whole
+// process, so the bits are added to the class's own style, which stays).
 ImageBox::ImageBox(int identifier, int x, int y, int width, int height, const Control& parentControl,
                    const ::Image& image, int visible, DWORD exStyle)
     : Control()
@@ -25,10 +27,15 @@ ImageBox::ImageBox(int identifier, int x, int y, int width, int height, const Co
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
                            GetModuleHandleA(NULL), NULL);
     if (hwnd != NULL)
-        SetClassLongA(hwnd, GCL_STYLE, CS_HREDRAW | CS_VREDRAW);
-    SetImage(::Image(image));
+        SetClassLongA(hwnd, GCL_STYLE, GetClassLongA(hwnd, GCL_STYLE) | CS_HREDRAW | CS_VREDRAW);
+    SetImage(image);
     if (visible != 0)
         Show();
+}
+
+ImageBox::ImageBox(HWND window) : Control(window)
+{
+    BindProperties();
 }
 
 void ImageBox::BindProperties()
@@ -41,38 +48,77 @@ void ImageBox::BindProperties()
     ImageHeight.Bind(this, &ImageBox::GetImageHeight, NULL);
 }
 
-// STM_SETIMAGE with IMAGE_BITMAP.
-HBITMAP ImageBox::SetImage(const ::Image& image)
+// STM_SETIMAGE with IMAGE_BITMAP. The window keeps the bitmap it shows
+// (KeepWithWindow) and deletes it on WM_NCDESTROY. What the control answers
+// is handed back as owned when it is the bitmap the window kept, and as a view
+// when some other code put it there.
+::Image ImageBox::Display(HBITMAP owned)
+{
+    if (hwnd == NULL) {
+        if (owned != NULL)
+            DeleteObject(owned);
+        return ::Image();
+    }
+    HBITMAP before = reinterpret_cast<HBITMAP>(
+        SendMessageA(hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(owned)));
+    HBITMAP kept = static_cast<HBITMAP>(TakeFromWindow(hwnd, kKeptBitmap));
+    if (owned != NULL)
+        KeepWithWindow(hwnd, kKeptBitmap, owned);
+    if (kept != NULL && kept == before)
+        return ::Image(kept, kOwnHandle);
+    // The kept bitmap no longer showed: it was replaced behind the box's back.
+    if (kept != NULL && kept != owned)
+        DeleteObject(kept);
+    return ::Image(before);
+}
+
+::Image ImageBox::SetImage(const ::Image& image)
 {
     if (image.bmp == NULL || hwnd == NULL)
-        return NULL;
-    return reinterpret_cast<HBITMAP>(SendMessageA(hwnd, STM_SETIMAGE, IMAGE_BITMAP,
-                                                  reinterpret_cast<LPARAM>(image.bmp)));
+        return ::Image();
+    HBITMAP copy = static_cast<HBITMAP>(CopyImage(image.bmp, IMAGE_BITMAP, 0, 0, 0));
+    if (copy == NULL)
+        return ::Image();
+    return Display(copy);
 }
 
-// STM_SETIMAGE with IMAGE_BITMAP and no bitmap.
-HBITMAP ImageBox::TakeImage()
+::Image ImageBox::TakeImage()
 {
-    if (hwnd == NULL)
-        return NULL;
-    return reinterpret_cast<HBITMAP>(SendMessageA(hwnd, STM_SETIMAGE, IMAGE_BITMAP, 0));
+    return Display(NULL);
 }
 
+// The icon's colour bitmap is the window's own; its mask is deleted.
+bool ImageBox::SetIcon(const IconObject& icon)
+{
+    if (icon.icon == NULL || hwnd == NULL)
+        return false;
+    ICONINFO parts;
+    if (!GetIconInfo(icon.icon, &parts))
+        return false;
+    if (parts.hbmMask != NULL)
+        DeleteObject(parts.hbmMask);
+    if (parts.hbmColor == NULL)
+        return false;
+    Display(parts.hbmColor);
+    return true;
+}
+
+// The decoded bitmap is new and nobody else's, so the window takes it as it is.
 bool ImageBox::LoadFile(const String& path)
 {
-    ::Image loaded;
-    if (!loaded.LoadFile(path))
+    HBITMAP loaded = LoadPictureFile(path);
+    if (loaded == NULL)
         return false;
-    SetImage(loaded);
+    Display(loaded);
     return true;
 }
 
 bool ImageBox::LoadBuffer(const ByteBuffer& buffer)
 {
-    ::Image loaded;
-    if (!loaded.LoadBuffer(buffer))
+    HBITMAP loaded = DecodePicture(buffer.Buffer.Read(), buffer.Length.Read());
+    if (loaded == NULL)
         return false;
-    SetImage(loaded);
+    Display(loaded);
     return true;
 }
 
@@ -81,6 +127,7 @@ bool ImageBox::LoadBuffer(const ByteBuffer& buffer)
 {
     if (hwnd == NULL)
         return ::Image();
+    // A view: the bitmap stays the window's.
     return ::Image(reinterpret_cast<HBITMAP>(SendMessageA(hwnd, STM_GETIMAGE, IMAGE_BITMAP, 0)));
 }
 

@@ -7,14 +7,17 @@
 #include "control.h"
 #include "image.h"
 #include "property.h"
+#include "../system/icon_object.h"
 #include "string.h"
 
 class ByteBuffer;
 
 // A "STATIC" control with SS_BITMAP: the bitmap is shown at its own size,
-// centred in the control and clipped when it is larger. The control never
-// deletes a bitmap: whoever replaces a picture gets the old bitmap back from
-// SetImage or TakeImage and deletes it when nothing else shows it.
+// centred in the control and clipped when it is larger. The window shows its
+// own copy of every picture it is given and deletes that copy when it shows
+// another one or is destroyed, so the images given to it may go at any time.
+// SetImage and TakeImage hand back the picture shown before as an Image that
+// owns it: keep it to show it again, or let it go and it is deleted.
 struct ImageBox : Control {
     // Read: an Image around the bitmap shown (STM_GETIMAGE); write: shows the Image.
     Property<ImageBox, ::Image> Image;
@@ -26,22 +29,29 @@ struct ImageBox : Control {
     // given, showing the image, and shows it when `visible` is not 0.
     ImageBox(int identifier, int x, int y, int width, int height, const Control& parentControl,
              const ::Image& image, int visible, DWORD exStyle);
-    ImageBox(const ImageBox&) = delete;
-    ImageBox& operator=(const ImageBox&) = delete;
+    // Adopts an existing picture control (its `hwnd` and parent), as Control(HWND).
+    explicit ImageBox(HWND window);
 
-    // Shows the image's bitmap (STM_SETIMAGE) and returns the bitmap shown
-    // before (null when none). An empty image changes nothing and gives null.
-    HBITMAP SetImage(const ::Image& image);
-    // Shows nothing from now on and returns the bitmap that was shown (STM_SETIMAGE with null).
-    HBITMAP TakeImage();
+    // Shows a copy of the image's bitmap (CopyImage, STM_SETIMAGE) and hands
+    // back the picture shown before (empty when none). An empty image, or a
+    // bitmap that cannot be copied, changes nothing and gives an empty image.
+    ::Image SetImage(const ::Image& image);
+    // Shows nothing from now on and hands back the picture that was shown.
+    ::Image TakeImage();
+    // Shows the colour part of the icon (GetIconInfo); false and the display
+    // unchanged for an empty icon.
+    bool SetIcon(const IconObject& icon);
     // Loads a picture file and shows it; false and the display unchanged when it
-    // does not load. The bitmap shown before is not deleted (see SetImage).
+    // does not load. The picture shown before is deleted.
     bool LoadFile(const String& path);
     // The same for a picture file already in memory.
     bool LoadBuffer(const ByteBuffer& buffer);
 
 private:
     void BindProperties();
+    // Shows the bitmap, which the window owns from now on (null shows
+    // nothing); hands back the picture shown before.
+    ::Image Display(HBITMAP owned);
     ::Image GetImage();
     void ShowImage(const ::Image& image);
     int GetImageWidth();
