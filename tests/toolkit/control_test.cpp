@@ -740,24 +740,26 @@ TEST_F(DialogProcTest, MovesHandTheWordOnAndCopiesNeverTakeIt)
 
 // ---- tooltips belong to the window ----
 
+struct ToolTipCount {
+    HWND owner;
+    int found;
+};
+
+BOOL CALLBACK CountToolTip(HWND window, LPARAM data)
+{
+    ToolTipCount* count = reinterpret_cast<ToolTipCount*>(data);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (GetWindow(window, GW_OWNER) == count->owner && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+        ++count->found;
+    return TRUE;
+}
+
 // The tooltip windows owned by the window.
 int ToolTipsOwnedBy(HWND owner)
 {
-    struct Count {
-        HWND owner;
-        int found;
-    } count = {owner, 0};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            Count* count = reinterpret_cast<Count*>(data);
-            char name[64] = "";
-            GetClassNameA(window, name, sizeof name);
-            if (GetWindow(window, GW_OWNER) == count->owner && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
-                ++count->found;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    ToolTipCount count = {owner, 0};
+    EnumThreadWindows(GetCurrentThreadId(), CountToolTip, reinterpret_cast<LPARAM>(&count));
     return count.found;
 }
 
