@@ -27,6 +27,9 @@
 #include "system/byte_buffer.h"
 #include "system/language_table.h"
 #include "system/sheet_writer.h"
+#include "system/md5.h"
+#include "system/base64.h"
+#include "system/base64_string.h"
 
 // Every unit of the program that includes this header records its compile
 // stamp before the entry point runs; App's CompileDate and CompileTime give the
