@@ -19,6 +19,7 @@
 #include "foundation/picture_box.h"
 #include "foundation/image_list.h"
 #include "controls/tree_item.h"
+#include "controls/text_file.h"
 #include "richtext/rtf_builders.h"
 #include "richtext/rtf_markup.h"
 #include "system/system.h"
