@@ -166,6 +166,12 @@ dist: build $(RUNTARGET) $(RUNPREFIX)
 FUZZ_SECONDS ?= 600
 fuzz: native
 	sh tests/richtext/run_fuzz.sh $(CURDIR)/$(NATIVE)/tests/richtext/rtf_fuzz $(CURDIR)/$(BUILD)/fuzz/rtf $(FUZZ_SECONDS)
+	@for f in base64 text_stream; do \
+	    echo "== $${f}_fuzz for $(FUZZ_SECONDS) s"; mkdir -p $(BUILD)/fuzz/$$f/corpus; \
+	    (cd $(BUILD)/fuzz/$$f && $(CURDIR)/$(NATIVE)/tests/toolkit/$${f}_fuzz corpus \
+	        -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+	        -print_final_stats=1) || exit 1; \
+	done
 
 # Benchmarks print figures and ratios; they assert nothing.
 bench: build $(RUNTARGET) $(RUNPREFIX)

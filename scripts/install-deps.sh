@@ -38,5 +38,6 @@ done
 have_cmd wine || { echo "wine is missing after installation" >&2; exit 1; }
 have_cmd i686-w64-mingw32-g++-posix || { echo "mingw-w64 (posix) is missing" >&2; exit 1; }
 have_cmd x86_64-w64-mingw32-g++-posix || { echo "mingw-w64 for x86_64 (posix) is missing" >&2; exit 1; }
+have_cmd clang++ || { echo "clang (for the fuzzers) is missing" >&2; exit 1; }
 [ -x /usr/lib/wine/wine64 ] || { echo "64-bit wine is missing" >&2; exit 1; }
 exit 0
