@@ -4,6 +4,7 @@
 BUILD      := build
 NATIVE     := $(BUILD)/native
 BUILD64    := $(BUILD)/x64
+BENCHNATIVE := $(BUILD)/bench-native
 JOBS       ?= $(shell nproc)
 WINEOPTS   := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINEENV    := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix $(WINEOPTS)
@@ -173,11 +174,20 @@ fuzz: native
 	        -print_final_stats=1) || exit 1; \
 	done
 
-# Benchmarks print figures and ratios; they assert nothing.
-bench: build $(RUNTARGET) $(RUNPREFIX)
+# The native benchmarks are timed in a tree of their own, without sanitizers.
+$(BENCHNATIVE)/CMakeCache.txt: | deps
+	cmake -S . -B $(BENCHNATIVE) -DCMAKE_BUILD_TYPE=Release -DTUCKLE_SANITIZERS=OFF
+
+# Benchmarks print figures and ratios; they assert nothing. The Windows ones
+# run under Wine, then the native ones (platform-free code) on Linux.
+bench: build $(RUNTARGET) $(RUNPREFIX) $(BENCHNATIVE)/CMakeCache.txt
 	@cd $(RUNBUILD) && for b in bench/*_bench.exe; do \
 	    [ -e "$$b" ] || continue; echo "== $$b"; \
 	    $(XVFB) $(RUNWINE) "$$b" || exit 1; \
+	done
+	cmake --build $(BENCHNATIVE) --target native_benches -j $(JOBS)
+	@for b in $(BENCHNATIVE)/bench/*_bench; do \
+	    [ -e "$$b" ] || continue; echo "== $$b (native)"; "$$b" || exit 1; \
 	done
 
 clean:
