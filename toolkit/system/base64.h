@@ -22,7 +22,8 @@ char* Base64EncodeRaw(char* output, int outputSize, const void* data, unsigned l
 // bytes decoded before it stay in the buffer). No zero byte is appended.
 int Base64DecodeRaw(void* output, const char* text, int outputSize);
 
-// The core under both forms and the toolkit's String forms: no length limits.
+// The core under the raw forms and the String forms (base64_string.h),
+// without their length limits.
 
 // Characters in the encoding of `length` bytes, padding included.
 std::size_t Base64EncodedLength(std::size_t length);
