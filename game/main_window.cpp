@@ -55,23 +55,21 @@ void DescribeWordListError(const GameState& state, ListLoad result, char* text, 
 }
 
 // The template's wrong-letter line (control 1027) reaches 11 pixels down
-// into the stage picture's lower edge. The picture's window region leaves
-// that strip out, so the picture never paints over the letters, whatever
-// repaints the window and in whatever order its children paint. (Clipping
-// siblings would not do: the left group box lies over the whole picture.)
+// into the stage picture's lower edge. The picture's window is cut short
+// above the line, so it never paints over the letters, whatever repaints the
+// window and in whatever order its children paint. A window region would not
+// do: the system's static controls paint through their parent's device
+// context, which a child's region does not clip; nor would clipping siblings,
+// as the left group box lies over the whole picture. The picture's bottom
+// rows stay hidden behind the line as the template lays them out.
 void KeepStageClearOfWrongLetters(HWND dialog)
 {
     RECT line, stage, overlap;
     GetWindowRect(GetDlgItem(dialog, IDC_WRONG_LETTERS), &line);
     GetWindowRect(gameWindow.stageStatic, &stage);
     if (!IntersectRect(&overlap, &line, &stage)) return;
-    OffsetRect(&overlap, -stage.left, -stage.top);
-    HRGN visible = CreateRectRgn(0, 0, stage.right - stage.left, stage.bottom - stage.top);
-    HRGN covered = CreateRectRgnIndirect(&overlap);
-    CombineRgn(visible, visible, covered, RGN_DIFF);
-    DeleteObject(covered);
-    // The window owns the region once it is set.
-    if (!SetWindowRgn(gameWindow.stageStatic, visible, FALSE)) DeleteObject(visible);
+    SetWindowPos(gameWindow.stageStatic, NULL, 0, 0, stage.right - stage.left,
+                 overlap.top - stage.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CreateStagePicture(HWND dialog)
@@ -80,10 +78,10 @@ void CreateStagePicture(HWND dialog)
         0, "STATIC", "", WS_CHILD | SS_NOTIFY | SS_BITMAP, StagePictureX, StagePictureY,
         StagePictureSize, StagePictureSize, dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STAGE_PICTURE)), gameWindow.instance, NULL);
-    KeepStageClearOfWrongLetters(dialog);
     ShowWindow(gameWindow.stageStatic, SW_SHOW);
     SendMessageA(gameWindow.stageStatic, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(gameWindow.stageBitmap));
+    KeepStageClearOfWrongLetters(dialog);
 }
 
 void BuildMenu(HWND dialog)
@@ -342,6 +340,8 @@ void ShowStagePicture()
         LR_LOADFROMFILE));
     SendMessageA(gameWindow.stageStatic, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(gameWindow.stageBitmap));
+    // A new bitmap gives the control the bitmap's size again.
+    KeepStageClearOfWrongLetters(GetParent(gameWindow.stageStatic));
     // The control no longer shows the previous bitmap; it is ours to free.
     if (previous && previous != gameWindow.stageBitmap) DeleteObject(previous);
 }

