@@ -28,6 +28,8 @@
 #include "controls/scroll_bar.h"
 #include "controls/guage.h"
 #include "controls/track.h"
+#include "controls/control_group.h"
+#include "controls/sunken_frame.h"
 #include "controls/text_file.h"
 #include "richtext/rtf_builders.h"
 #include "richtext/rtf_markup.h"
