@@ -30,6 +30,7 @@
 #include "controls/track.h"
 #include "controls/control_group.h"
 #include "controls/sunken_frame.h"
+#include "controls/tab.h"
 #include "controls/text_file.h"
 #include "richtext/rtf_builders.h"
 #include "richtext/rtf_markup.h"
