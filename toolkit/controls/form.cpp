@@ -1,0 +1,330 @@
+#include "form.h"
+
+#include <cstring>
+
+#include "../foundation/kept_handles.h"
+#include "../system/browse_for_folder.h"
+
+namespace {
+
+// The system's dialog class, which every form is a window of.
+const char* const kDialogClass = MAKEINTATOM(0x8002);
+
+// How many times a form's members were initialised in this process.
+DWORD formsInitialised = 0;
+
+// The frame style values a form accepts as they stand.
+const DWORD kKeptStyles[] = {kFormDialog,        kFormDialogMaxBox, kFormDialogMinBox,
+                             kFormSizable,       kFormSizableMaxBox, kFormSizableMinBox,
+                             kFormPopupCaption};
+
+}  // namespace
+
+DWORD FormWindowStyle(DWORD styleValue, bool child)
+{
+    // A child window cannot be a pop-up: the pop-up bit goes, the rest stays.
+    if (styleValue == kFormPopup || styleValue == kFormPopupBorder)
+        return child ? (styleValue & ~static_cast<DWORD>(WS_POPUP)) : styleValue;
+    for (DWORD kept : kKeptStyles)
+        if (styleValue == kept)
+            return kept;
+    return kFormStandard;
+}
+
+Form::Form() : Control()
+{
+    InitialiseMembers();
+}
+
+Form::Form(const String& caption, int x, int y, int width, int height, DWORD styleValue,
+           bool enabled, bool visible, bool maximised, bool minimised, bool centred,
+           const Control& parentControl, bool child, DWORD extendedStyle)
+    : Control()
+{
+    Create(caption, x, y, width, height, styleValue, enabled, visible, maximised, minimised,
+           centred, parentControl, child, extendedStyle);
+}
+
+void Form::InitialiseMembers()
+{
+    fileDialog.filters.clear();
+    fileDialog.AddFilter("All Files (*.*)", "*.*");
+    trayId = kFirstTrayId + formsInitialised;
+    ++formsInitialised;
+    trayIconShown = false;
+    std::memset(&notifyIcon, 0, sizeof notifyIcon);
+    notifyIcon.cbSize = kNotifyIconRecordSize;
+    notifyIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    exStyle = 0;
+    style = 0;
+    icon = NULL;
+    fileDialog.owner = hwnd;
+    SelectedColor.Bind(this, &Form::GetSelectedColorValue, NULL);
+    DialogProcedure.Bind(this, NULL, &Form::SetDialogProcedureValue);
+    Icon.Bind(this, &Form::GetIcon, &Form::SetIcon);
+    selectedColor = RGB(255, 255, 255);
+    hasBar = false;
+}
+
+bool Form::Create(const String& caption, int x, int y, int width, int height, DWORD styleValue,
+                  bool enabled, bool visible, bool maximised, bool minimised, bool centred,
+                  const Control& parentControl, bool child, DWORD extendedStyle)
+{
+    InitialiseMembers();
+    style = styleValue;
+    exStyle = extendedStyle;
+    parent = parentControl.hwnd;
+
+    DWORD windowStyle = FormWindowStyle(styleValue, child);
+    DWORD windowExStyle = extendedStyle | WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;
+    if (styleValue == kFormToolWindow)
+        windowExStyle |= WS_EX_TOOLWINDOW;
+    windowStyle |= child ? (WS_CHILD | WS_CLIPCHILDREN) : WS_CLIPCHILDREN;
+
+    hwnd = CreateWindowExA(windowExStyle, kDialogClass, "Form", windowStyle, x, y, width, height,
+                           parent, NULL, GetModuleHandleA(NULL), NULL);
+    fileDialog.owner = hwnd;
+    // Nothing below acts on a window that was not made.
+    if (hwnd == NULL)
+        return false;
+
+    hasBar = false;
+    SetDialogProcedure(QuitOnCloseProc);
+    HICON application = LoadIconA(NULL, IDI_APPLICATION);
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(application));
+    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(application));
+    SetWindowTextA(hwnd, caption.CStr());
+    if (!enabled)
+        Disable();
+    Resize(width, height, false);
+    Move(x, y);
+    if (centred)
+        Centre();
+    if (maximised)
+        Maximise();
+    if (minimised)
+        Minimise();
+    if (visible)
+        ShowWindow(hwnd, SW_SHOW);
+    return true;
+}
+
+// ---- show states ----
+
+void Form::RefreshBar()
+{
+    if (hasBar)
+        InvalidateRect(bar.hwnd, NULL, TRUE);
+}
+
+bool Form::Minimise()
+{
+    bool result = ShowWindow(hwnd, SW_MINIMIZE) != 0;
+    RefreshBar();
+    return result;
+}
+
+bool Form::Maximise()
+{
+    bool result = ShowWindow(hwnd, SW_SHOWMAXIMIZED) != 0;
+    RefreshBar();
+    return result;
+}
+
+bool Form::Restore()
+{
+    bool result = ShowWindow(hwnd, SW_RESTORE) != 0;
+    RefreshBar();
+    return result;
+}
+
+bool Form::IsMinimised()
+{
+    return IsIconic(hwnd) != 0;
+}
+
+bool Form::IsMaximised()
+{
+    return IsZoomed(hwnd) != 0;
+}
+
+// ---- cursors and icons ----
+
+void Form::SetCursor(int resourceId)
+{
+    ::SetCursor(LoadCursorA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(resourceId)));
+    ShowCursor(TRUE);
+}
+
+void Form::SetCursorHandle(HCURSOR cursor)
+{
+    ::SetCursor(cursor);
+}
+
+void Form::SetIconHandle(HICON iconHandle)
+{
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(iconHandle));
+    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(iconHandle));
+    icon = iconHandle;
+}
+
+void Form::SetIcon(const IconObject& iconObject)
+{
+    // The window shows its own copy, so the holder may go at any time.
+    HICON shown = NULL;
+    if (iconObject.icon != NULL && hwnd != NULL) {
+        shown = CopyIcon(iconObject.icon);
+        KeepWithWindow(hwnd, kKeptIcon, shown);
+    }
+    SetIconHandle(shown);
+}
+
+void Form::SetIconResource(int resourceId)
+{
+    SetIconHandle(LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(resourceId)));
+}
+
+IconObject Form::GetIcon()
+{
+    HICON big = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
+    if (big == NULL)
+        big = LoadIconA(NULL, IDI_APPLICATION);
+    return IconObject(big, kViewHandle);
+}
+
+// ---- printing ----
+
+void Form::Print(const String& text)
+{
+    HDC dc = DC;
+    if (dc != NULL) {
+        TextOutA(dc, 0, printLine, text.CStr(), static_cast<int>(text.size()));
+        ReleaseDC(hwnd, dc);
+    }
+    printLine += 20;
+}
+
+void Form::ResetPrint()
+{
+    printLine = 0;
+}
+
+// ---- dialogs ----
+
+bool Form::OpenFileDialog(const String& initialName)
+{
+    fileDialog.owner = hwnd;
+    if (!fileDialog.Open(initialName))
+        return false;
+    FileName = fileDialog.FileName;
+    return true;
+}
+
+bool Form::SaveFileDialog(const String& initialName)
+{
+    fileDialog.owner = hwnd;
+    if (!fileDialog.Save(initialName))
+        return false;
+    FileName = fileDialog.FileName;
+    return true;
+}
+
+bool Form::BrowseFolder(String& path)
+{
+    return BrowseForFolder(hwnd, path);
+}
+
+bool Form::ChooseColor(COLORREF& colour)
+{
+    COLORREF chosen = colour;
+    if (!::ChooseColor(hwnd, chosen))
+        return false;
+    selectedColor = chosen;
+    colour = chosen;
+    return true;
+}
+
+// ---- layout ----
+
+void Form::AttachBar(const Control& barControl)
+{
+    bar.hwnd = barControl.hwnd;
+    bar.parent = hwnd;
+    hasBar = true;
+}
+
+void Form::UpdateLayout()
+{
+    SendMessageA(hwnd, WM_SIZE, 0, 0);
+    InvalidateRect(hwnd, NULL, TRUE);
+}
+
+// ---- notification-area icon ----
+
+void Form::FillNotifyIcon(const IconObject& trayIcon, const String& tip)
+{
+    notifyIcon.hWnd = hwnd;
+    notifyIcon.hIcon = trayIcon.icon;
+    // The first layout has room for 63 characters and the zero.
+    std::size_t length = tip.size();
+    const std::size_t room = kNotifyIconTipRoom;
+    if (length > room - 1)
+        length = room - 1;
+    std::memcpy(notifyIcon.szTip, tip.data(), length);
+    notifyIcon.szTip[length] = '\0';
+}
+
+bool Form::AddTrayIcon(const IconObject& trayIcon, const String& tip)
+{
+    if (trayIconShown)
+        return false;
+    notifyIcon.uID = trayId;
+    notifyIcon.uCallbackMessage = trayId;
+    FillNotifyIcon(trayIcon, tip);
+    if (!Shell_NotifyIconA(NIM_ADD, &notifyIcon))
+        return false;
+    trayIconShown = true;
+    return true;
+}
+
+bool Form::ModifyTrayIcon(const IconObject& trayIcon, const String& tip)
+{
+    FillNotifyIcon(trayIcon, tip);
+    if (!trayIconShown) {
+        notifyIcon.uID = trayId;
+        notifyIcon.uCallbackMessage = trayId;
+    }
+    if (!Shell_NotifyIconA(trayIconShown ? NIM_MODIFY : NIM_ADD, &notifyIcon))
+        return false;
+    trayIconShown = true;
+    return true;
+}
+
+bool Form::RemoveTrayIcon()
+{
+    if (!trayIconShown)
+        return false;
+    // Once the shell no longer knows the icon it is not shown either way.
+    trayIconShown = false;
+    return Shell_NotifyIconA(NIM_DELETE, &notifyIcon) != 0;
+}
+
+// ---- properties ----
+
+COLORREF Form::GetSelectedColorValue()
+{
+    return selectedColor;
+}
+
+void Form::SetDialogProcedureValue(DLGPROC procedure)
+{
+    SetDialogProcedure(procedure);
+}
+
+Form AsForm(const Control& control)
+{
+    Form form;
+    form.hwnd = control.hwnd;
+    form.parent = control.parent;
+    return form;
+}
