@@ -25,14 +25,17 @@ RUNBUILD   := $(BUILD)
 RUNTARGET  := build
 RUNWINE    := $(WINEENV) wine
 RUNPREFIX  := $(BUILD)/wineprefix/system.reg $(BUILD)/wineprefix/drive_c/windows/Fonts/marlett.ttf
+RUNCACHE   := $(BUILD)/CMakeCache.txt
 else
 RUNBUILD   := $(BUILD64)
 RUNTARGET  := build64
 RUNWINE    := $(WINEENV64) $(WINE64)
 RUNPREFIX  := $(BUILD)/wineprefix64/system.reg $(BUILD)/wineprefix64/drive_c/windows/Fonts/marlett.ttf
+RUNCACHE   := $(BUILD64)/CMakeCache.txt
 endif
 
-.PHONY: all deps build build64 native test test32 test64 bench fuzz play screenshots soak dist clean
+.PHONY: all deps build build64 native test test32 test64 bench fuzz play screenshots soak dist clean \
+        gallery gallery-screenshots
 
 all: build build64
 
@@ -131,6 +134,26 @@ screenshots: build $(RUNTARGET) $(RUNPREFIX)
 	cd $(RUNBUILD)/dist && $(XVFB) $(RUNWINE) \
 	    $(CURDIR)/$(RUNBUILD)/tools/screenshots.exe . $(CURDIR)/$(BUILD)/screenshots
 	@ls $(BUILD)/screenshots
+
+# Builds the toolkit's gallery and starts it on the user's display (the
+# 64-bit build where the kernel runs no 32-bit programs). ARGS="--page dialogs"
+# opens it on one page.
+gallery: $(RUNCACHE) $(RUNPREFIX)
+	cmake --build $(RUNBUILD) --target gallery -j $(JOBS)
+	@if [ -z "$$DISPLAY" ]; then \
+	    echo "There is no display to show the gallery on (DISPLAY is not set)."; \
+	    echo "Run 'make gallery-screenshots' to save a picture of every page under Xvfb."; \
+	    exit 1; fi
+	cd $(RUNBUILD)/gallery && $(RUNWINE) gallery.exe $(ARGS)
+
+# Saves build/screenshots/gallery/<name>.png for every page of the gallery's
+# page table, under Xvfb.
+gallery-screenshots: $(RUNCACHE) $(RUNPREFIX)
+	cmake --build $(RUNBUILD) --target gallery gallery_screenshots -j $(JOBS)
+	rm -rf $(BUILD)/screenshots/gallery && mkdir -p $(BUILD)/screenshots/gallery
+	cd $(RUNBUILD) && $(XVFB) $(RUNWINE) tools/gallery_screenshots.exe gallery/gallery.exe \
+	    $(CURDIR)/$(BUILD)/screenshots/gallery
+	@ls $(BUILD)/screenshots/gallery
 
 # Plays 1,000 words through the real program and prints the main dialog's
 # child windows and the game's working set at the start and at the end.

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host_capture.h"
 #include "window_search.h"
 
 namespace {
@@ -42,62 +43,6 @@ HWND WaitForCaptionPrefix(const char* prefix, DWORD timeoutMs = 15000)
         Sleep(100);
     }
     return NULL;
-}
-
-// Runs a host shell command and waits for it. Wine hands out no process
-// handle to wait on for a Linux program, so the command leaves a marker file
-// when it is done and this waits for the marker.
-void RunHost(const std::string& command)
-{
-    const std::string marker = outputFolder + "/.done";
-    const std::string markerSeen = "Z:" + marker;
-    DeleteFileA(markerSeen.c_str());
-    std::string line = "/bin/sh -c \"" + command + "; touch " + marker + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    std::vector<char> text(line.begin(), line.end());
-    text.push_back('\0');
-    if (!CreateProcessA(NULL, text.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
-        std::fprintf(stderr, "cannot run: %s\n", command.c_str());
-        return;
-    }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    for (int i = 0; i < 400 && GetFileAttributesA(markerSeen.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
-        Sleep(50);
-    DeleteFileA(markerSeen.c_str());
-}
-
-std::string Crop(HWND window)
-{
-    // The test prefix keeps windows away from any window manager, so Wine
-    // draws the caption and the frame itself: the window rectangle is what
-    // shows on screen.
-    RECT r;
-    GetWindowRect(window, &r);
-    char geometry[64];
-    std::snprintf(geometry, sizeof geometry, "%ldx%ld+%ld+%ld", r.right - r.left, r.bottom - r.top,
-                  r.left, r.top);
-    return geometry;
-}
-
-// Grabs the screen once and saves the rectangle of each window given as
-// <name>.png, so a modal box and its owner are pictured at the same moment.
-void Shoot(HWND window, const char* name, HWND second = NULL, const char* secondName = NULL)
-{
-    Pause(700);  // let the windows finish painting
-    const std::string screen = outputFolder + "/screen.png";
-    RunHost("/usr/bin/import -window root " + screen);
-    RunHost("/usr/bin/convert " + screen + " -crop " + Crop(window) + " +repage " + outputFolder +
-            "/" + name + ".png");
-    std::printf("saved %s.png\n", name);
-    if (second) {
-        RunHost("/usr/bin/convert " + screen + " -crop " + Crop(second) + " +repage " +
-                outputFolder + "/" + secondName + ".png");
-        std::printf("saved %s.png\n", secondName);
-    }
-    RunHost("/bin/rm -f " + screen);
 }
 
 std::string Text(HWND dialog, int id)
@@ -249,6 +194,7 @@ int main(int argc, char** argv)
         return 2;
     }
     outputFolder = argv[2];
+    SetCaptureFolder(outputFolder);
     SetCurrentDirectoryA(argv[1]);
     std::vector<std::string> words = FirstSubjectWords();
 

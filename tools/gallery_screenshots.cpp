@@ -1,0 +1,119 @@
+// Takes a picture of every page of the gallery: asks the gallery for its page
+// names (--list-pages), opens it on each page in turn (--page <name>) and
+// saves <name>.png of its window. Runs under Wine with an X display.
+//
+// Usage: gallery_screenshots.exe <gallery.exe> <unix output folder>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host_capture.h"
+#include "window_search.h"
+
+namespace {
+
+// Starts the program with the arguments; its standard output goes to `output`
+// when given. Null when it cannot be started.
+HANDLE Start(const std::string& program, const std::string& arguments, HANDLE output)
+{
+    std::string line = "\"" + program + "\" " + arguments;
+    std::vector<char> text(line.begin(), line.end());
+    text.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (output != NULL) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = output;
+        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    }
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(NULL, text.data(), NULL, NULL, output != NULL, 0, NULL, NULL, &startup,
+                        &process))
+        return NULL;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+// The page names the gallery prints, one a line.
+std::vector<std::string> PageNames(const std::string& gallery)
+{
+    std::vector<std::string> names;
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, NULL, TRUE};
+    HANDLE readEnd = NULL, writeEnd = NULL;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return names;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    HANDLE process = Start(gallery, "--list-pages", writeEnd);
+    CloseHandle(writeEnd);
+    std::string text;
+    char buffer[512];
+    DWORD got = 0;
+    while (process != NULL && ReadFile(readEnd, buffer, sizeof buffer, &got, NULL) && got > 0)
+        text.append(buffer, got);
+    CloseHandle(readEnd);
+    if (process != NULL) {
+        WaitForSingleObject(process, 10000);
+        CloseHandle(process);
+    }
+    std::string name;
+    for (char c : text) {
+        if (c == '\n' || c == '\r') {
+            if (!name.empty())
+                names.push_back(name);
+            name.clear();
+        } else {
+            name += c;
+        }
+    }
+    if (!name.empty())
+        names.push_back(name);
+    return names;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: gallery_screenshots.exe <gallery.exe> <unix output folder>\n");
+        return 2;
+    }
+    const std::string gallery = argv[1];
+    SetCaptureFolder(argv[2]);
+    std::vector<std::string> names = PageNames(gallery);
+    if (names.empty()) {
+        std::fprintf(stderr, "the gallery listed no pages\n");
+        return 1;
+    }
+    int failures = 0;
+    for (const std::string& name : names) {
+        HANDLE process = Start(gallery, "--page " + name, NULL);
+        if (process == NULL) {
+            std::fprintf(stderr, "cannot start the gallery for %s\n", name.c_str());
+            ++failures;
+            continue;
+        }
+        DWORD processId = GetProcessId(process);
+        HWND window = NULL;
+        for (int i = 0; i < 150 && window == NULL; ++i) {
+            window = FindVisibleWindow(processId, "Wicker gallery");
+            if (window == NULL)
+                Sleep(100);
+        }
+        if (window == NULL) {
+            std::fprintf(stderr, "the gallery showed no window for %s\n", name.c_str());
+            TerminateProcess(process, 1);
+            ++failures;
+        } else {
+            Shoot(window, name.c_str());
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        }
+        if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0)
+            TerminateProcess(process, 1);
+        CloseHandle(process);
+    }
+    return failures == 0 ? 0 : 1;
+}
