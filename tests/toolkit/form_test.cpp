@@ -8,7 +8,10 @@
 #include <string>
 #include <utility>
 
+#include "common_dialogs.h"
+#include "dialog_answer.h"
 #include "message_log.h"
+#include "scratch_folder.h"
 #include "wicker.h"
 
 namespace {
@@ -404,6 +407,102 @@ TEST_F(FormTest, CopiesAndMovesKeepTheirOwnBindingsAndTheWindowsWord)
     }
     EXPECT_EQ(ControlFromWindow(moved.hwnd), &moved);
     DestroyWindow(moved.hwnd);
+}
+
+// ---- dialogs owned by the form ----
+
+class FormDialogTest : public ScratchFolderTest {};
+
+TEST_F(FormDialogTest, FileDialogsOwnedByTheFormAndCancelKeepsFileName)
+{
+    const std::string existing = PathOf("picked.txt");
+    WriteBytes(existing, "x");
+    Form form("dialogs", 0, 0, 200, 100, kFormStandard, true, true);
+    form.FileName = "before";
+
+    DialogAnswer cancel("Open", IDCANCEL, GetCurrentProcessId());
+    EXPECT_FALSE(form.OpenFileDialog(existing.c_str()));
+    ASSERT_TRUE(cancel.Wait());
+    EXPECT_EQ(cancel.owner, form.hwnd);
+    EXPECT_EQ(form.FileName, String("before"));
+
+    DialogAnswer open("Open", IDOK, GetCurrentProcessId());
+    EXPECT_TRUE(form.OpenFileDialog(existing.c_str()));
+    ASSERT_TRUE(open.Wait());
+    EXPECT_EQ(lstrcmpiA(form.FileName.CStr(), existing.c_str()), 0) << form.FileName.CStr();
+
+    const std::string saved = PathOf("saved.txt");
+    DialogAnswer save("Save As", IDOK, GetCurrentProcessId(), 10000,
+                      [&](HWND box) { TypeFileName(box, saved); });
+    EXPECT_TRUE(form.SaveFileDialog("other.txt"));
+    ASSERT_TRUE(save.Wait());
+    EXPECT_EQ(save.owner, form.hwnd);
+    EXPECT_EQ(lstrcmpiA(form.FileName.CStr(), saved.c_str()), 0) << form.FileName.CStr();
+    DestroyWindow(form.hwnd);
+}
+
+TEST_F(FormDialogTest, ChosenColourIsKeptOnlyWhenTheUserSaysOk)
+{
+    Form form("colours", 0, 0, 200, 100, kFormStandard, true, true);
+    COLORREF colour = RGB(1, 2, 3);
+    DialogAnswer cancel("Color", IDCANCEL, GetCurrentProcessId());
+    EXPECT_FALSE(form.ChooseColor(colour));
+    ASSERT_TRUE(cancel.Wait());
+    EXPECT_EQ(cancel.owner, form.hwnd);
+    EXPECT_EQ(colour, RGB(1, 2, 3));
+    EXPECT_EQ((COLORREF)form.SelectedColor, RGB(255, 255, 255));
+
+    DialogAnswer ok("Color", IDOK, GetCurrentProcessId());
+    EXPECT_TRUE(form.ChooseColor(colour));
+    ASSERT_TRUE(ok.Wait());
+    EXPECT_EQ(colour, RGB(1, 2, 3));
+    EXPECT_EQ((COLORREF)form.SelectedColor, RGB(1, 2, 3));
+    DestroyWindow(form.hwnd);
+}
+
+TEST_F(FormDialogTest, FolderChooserIsOwnedByTheForm)
+{
+    Form form("folders", 0, 0, 200, 100, kFormStandard, true, true);
+    String path("unchanged");
+    DialogAnswer cancel("Browse for Folder", IDCANCEL, GetCurrentProcessId());
+    EXPECT_FALSE(form.BrowseFolder(path));
+    ASSERT_TRUE(cancel.Wait());
+    EXPECT_EQ(cancel.owner, form.hwnd);
+    EXPECT_EQ(path, String("unchanged"));
+    DestroyWindow(form.hwnd);
+}
+
+// ---- the notification-area icon ----
+
+TEST_F(FormTest, TrayIconAddedModifiedAndRemoved)
+{
+    Form form("tray", 0, 0, 200, 100, kFormStandard, true, false);
+    IconObject icon(LoadIconA(NULL, IDI_APPLICATION));
+    const std::string tip100(100, 't');
+    ASSERT_TRUE(form.AddTrayIcon(icon, tip100.c_str()))
+        << "the shell has no notification area (no tray window under this X server?)";
+    EXPECT_TRUE(form.trayIconShown);
+    EXPECT_EQ(form.notifyIcon.uID, form.trayId);
+    EXPECT_EQ(form.notifyIcon.uCallbackMessage, form.trayId);
+    EXPECT_EQ(form.notifyIcon.hWnd, form.hwnd);
+    EXPECT_EQ(form.notifyIcon.hIcon, icon.icon);
+    EXPECT_EQ(std::string(form.notifyIcon.szTip), std::string(63, 't'));
+    EXPECT_FALSE(form.AddTrayIcon(icon, "again"));
+
+    IconObject other(LoadIconA(NULL, IDI_WARNING));
+    EXPECT_TRUE(form.ModifyTrayIcon(other, "short tip"));
+    EXPECT_STREQ(form.notifyIcon.szTip, "short tip");
+    EXPECT_EQ(form.notifyIcon.hIcon, other.icon);
+
+    EXPECT_TRUE(form.RemoveTrayIcon());
+    EXPECT_FALSE(form.trayIconShown);
+    EXPECT_FALSE(form.RemoveTrayIcon());
+    // Modify adds an icon that is not shown.
+    EXPECT_TRUE(form.ModifyTrayIcon(icon, std::string(5000, 'x').c_str()));
+    EXPECT_TRUE(form.trayIconShown);
+    EXPECT_EQ(std::string(form.notifyIcon.szTip), std::string(63, 'x'));
+    EXPECT_TRUE(form.RemoveTrayIcon());
+    DestroyWindow(form.hwnd);
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+// The one-call open and save dialogs, answered from a helper thread.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "common_dialogs.h"
+#include "dialog_answer.h"
+#include "scratch_folder.h"
+#include "wicker.h"
+
+namespace {
+
+class FileNameDialogsTest : public ScratchFolderTest {};
+
+TEST_F(FileNameDialogsTest, OpenAndSaveReturnTheTypedPathsWithAnyFilterEnding)
+{
+    const std::string existing = PathOf("old.txt");
+    WriteBytes(existing, "x");
+    // With and without the closing zero the caller may or may not supply.
+    const String filters[] = {String("Text\0*.txt\0", 11), String("Text\0*.txt", 10), String("")};
+    for (const String& filter : filters) {
+        SCOPED_TRACE(filter.size());
+        String path("unchanged");
+        std::string field = "?";
+        DialogAnswer open("Open", IDOK, GetCurrentProcessId(), 10000, [&](HWND box) {
+            field = WindowText(FileNameField(box));
+            TypeFileName(box, existing);
+        });
+        EXPECT_TRUE(OpenFileName(NULL, path, filter));
+        ASSERT_TRUE(open.Wait());
+        EXPECT_EQ(field, "");
+        EXPECT_EQ(lstrcmpiA(path.CStr(), existing.c_str()), 0) << path.CStr();
+
+        DialogAnswer save("Save As", IDOK, GetCurrentProcessId(), 10000,
+                          [&](HWND box) { TypeFileName(box, PathOf("fresh")); });
+        EXPECT_TRUE(SaveFileName(NULL, path, filter, "txt"));
+        ASSERT_TRUE(save.Wait());
+        // The default extension is added to a name typed without one.
+        EXPECT_EQ(lstrcmpiA(path.CStr(), PathOf("fresh.txt").c_str()), 0) << path.CStr();
+    }
+}
+
+TEST_F(FileNameDialogsTest, CancelLeavesThePathAlone)
+{
+    String path("unchanged");
+    DialogAnswer open("Open", IDCANCEL, GetCurrentProcessId());
+    EXPECT_FALSE(OpenFileName(NULL, path, String("All\0*.*\0", 8)));
+    ASSERT_TRUE(open.Wait());
+    DialogAnswer save("Save As", IDCANCEL, GetCurrentProcessId());
+    EXPECT_FALSE(SaveFileName(NULL, path, "", ""));
+    ASSERT_TRUE(save.Wait());
+    EXPECT_EQ(path, String("unchanged"));
+}
+
+}  // namespace
