@@ -121,6 +121,6 @@ void dialogs_page(Form& page)
     const char* texts[] = {"Open file...", "Save file...", "Folder...",    "Colour...",
                            "Message box", "Yes/No/Cancel", "Tray icon", "Print a line"};
     for (int i = 0; i < 8; ++i)
-        AddPushButton(page, texts[i], kOpen + i, 10 + (i % 4) * 140, 10 + (i / 4) * 40);
+        Button button(texts[i], kOpen + i, 10 + (i % 4) * 140, 10 + (i / 4) * 40, 120, 28, page);
     AddLine("Each button's result is printed here.");
 }

@@ -22,7 +22,6 @@ const int kFirstPageButton = 100;
 
 Form mainForm;
 std::vector<Form> pageForms;
-std::vector<Control> pageButtons;
 int shownPage = -1;
 
 // Builds the page the first time it is shown, then shows it alone.
@@ -100,10 +99,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 
     pageForms.resize(galleryPageCount);
     for (int i = 0; i < galleryPageCount; ++i) {
-        Control button = AddPushButton(mainForm, galleryPages[i].title, kFirstPageButton + i,
-                                       kMargin, kMargin + i * (kButtonHeight + 6), kButtonWidth,
-                                       kButtonHeight);
-        pageButtons.push_back(button);
+        Button pageButton(galleryPages[i].title, kFirstPageButton + i, kMargin,
+                          kMargin + i * (kButtonHeight + 6), kButtonWidth, kButtonHeight,
+                          mainForm);
     }
     ShowPage(first);
     mainForm.Show();

@@ -17,11 +17,6 @@ struct GalleryPage {
 const int kPageWidth = 600;
 const int kPageHeight = 440;
 
-// A push button on the form that sends WM_COMMAND with `id` to the form's
-// procedure. (Until the toolkit has a button class of its own.)
-Control AddPushButton(Form& form, const char* text, int id, int x, int y, int width = 120,
-                      int height = 28);
-
 // The pages in the order of their buttons.
 extern const GalleryPage galleryPages[];
 extern const int galleryPageCount;
