@@ -18,19 +18,34 @@ TEST_F(FileNameDialogsTest, OpenAndSaveReturnTheTypedPathsWithAnyFilterEnding)
 {
     const std::string existing = PathOf("old.txt");
     WriteBytes(existing, "x");
-    // With and without the closing zero the caller may or may not supply.
-    const String filters[] = {String("Text\0*.txt\0", 11), String("Text\0*.txt", 10), String("")};
-    for (const String& filter : filters) {
+    // A filter cut short of its closing zeros, with more fields in the bytes
+    // right behind it, which the dialog must not read.
+    String cut("Text\0*.txt\0Junk\0*.j\0", 21);
+    cut.resize(10);
+    const String closed("Text\0*.txt\0", 11);
+    const String none("");
+    // By pointer: a copy of `cut` would not carry the bytes behind it.
+    struct Case {
+        const String* filter;
+        int types;
+    };
+    const Case cases[] = {{&closed, 1}, {&cut, 1}, {&none, 0}};
+    for (const Case& c : cases) {
+        const String& filter = *c.filter;
         SCOPED_TRACE(filter.size());
         String path("unchanged");
         std::string field = "?";
+        int types = -1;
         DialogAnswer open("Open", IDOK, GetCurrentProcessId(), 10000, [&](HWND box) {
             field = WindowText(FileNameField(box));
+            // The "Files of type" list (cmb1).
+            types = static_cast<int>(SendDlgItemMessageA(box, 0x470, CB_GETCOUNT, 0, 0));
             TypeFileName(box, existing);
         });
         EXPECT_TRUE(OpenFileName(NULL, path, filter));
         ASSERT_TRUE(open.Wait());
         EXPECT_EQ(field, "");
+        EXPECT_EQ(types, c.types);
         EXPECT_EQ(lstrcmpiA(path.CStr(), existing.c_str()), 0) << path.CStr();
 
         DialogAnswer save("Save As", IDOK, GetCurrentProcessId(), 10000,
