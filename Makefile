@@ -20,16 +20,18 @@ ARGS       ?=
 # build is then made but not run, and the game and tools run from the 64-bit
 # build instead.
 CAN_RUN_32 := $(shell /usr/lib/wine/wine --version >/dev/null 2>&1 && echo yes)
+# RUNWINE starts with `env` so that its settings also work after xvfb-run,
+# which takes the next word as the program to run.
 ifeq ($(CAN_RUN_32),yes)
 RUNBUILD   := $(BUILD)
 RUNTARGET  := build
-RUNWINE    := $(WINEENV) wine
+RUNWINE    := env $(WINEENV) wine
 RUNPREFIX  := $(BUILD)/wineprefix/system.reg $(BUILD)/wineprefix/drive_c/windows/Fonts/marlett.ttf
 RUNCACHE   := $(BUILD)/CMakeCache.txt
 else
 RUNBUILD   := $(BUILD64)
 RUNTARGET  := build64
-RUNWINE    := $(WINEENV64) $(WINE64)
+RUNWINE    := env $(WINEENV64) $(WINE64)
 RUNPREFIX  := $(BUILD)/wineprefix64/system.reg $(BUILD)/wineprefix64/drive_c/windows/Fonts/marlett.ttf
 RUNCACHE   := $(BUILD64)/CMakeCache.txt
 endif
