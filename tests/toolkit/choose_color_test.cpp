@@ -40,6 +40,32 @@ TEST(ChooseColorTest, OkGivesTheChosenColourAndCancelKeepsTheStart)
     EXPECT_EQ(colour, RGB(200, 100, 50));
 }
 
+TEST(ChooseColorTest, CustomColoursAddedInOneDialogAreThereInTheNext)
+{
+    COLORREF colour = RGB(0, 0, 0);
+    // "Add to Custom Colors" (COLOR_ADD) puts the typed colour in the first slot.
+    DialogAnswer add(ColourCaption, IDCANCEL, GetCurrentProcessId(), 10000, [](HWND box) {
+        TypeColour(box, 12, 34, 56);
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(712, BN_CLICKED), 0);
+    });
+    EXPECT_FALSE(ChooseColor(NULL, colour));
+    ASSERT_TRUE(add.Wait());
+    EXPECT_EQ(CustomColors()[0], RGB(12, 34, 56));
+
+    // The next dialog shows them: a click on the first custom colour box
+    // chooses it (the dialog itself takes the clicks on the boxes).
+    DialogAnswer pick(ColourCaption, IDOK, GetCurrentProcessId(), 10000, [](HWND box) {
+        POINT first = {4, 4};
+        MapWindowPoints(GetDlgItem(box, 721), box, &first, 1);  // COLOR_CUSTOM1
+        LPARAM point = MAKELPARAM(first.x, first.y);
+        SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageA(box, WM_LBUTTONUP, 0, point);
+    });
+    EXPECT_TRUE(ChooseColor(NULL, colour));
+    ASSERT_TRUE(pick.Wait());
+    EXPECT_EQ(colour, RGB(12, 34, 56));
+}
+
 TEST(ChooseColorTest, PlatformCallStaysAvailableUnderItsName)
 {
     CHOOSECOLORA settings = {};
