@@ -29,5 +29,7 @@ void forms_page(Form& page)
                         false, false, page, true);
         // Closing a sample hides it instead of ending the program.
         forms[i].DialogProcedure = HideOnCloseProc;
+        Label value("style value 0x" + HexString(static_cast<int>(samples[i].style)), 1, 8, 8,
+                    200, 20, forms[i]);
     }
 }

@@ -11,6 +11,7 @@
 #include "common_dialogs.h"
 #include "dialog_answer.h"
 #include "message_log.h"
+#include "picture_test_resources.h"
 #include "scratch_folder.h"
 #include "wicker.h"
 
@@ -308,6 +309,23 @@ TEST_F(FormTest, IconsSetAndReadBack)
     DeleteObject(parts.hbmColor);
     DeleteObject(parts.hbmMask);
     EXPECT_EQ((HICON)SendMessageA(form.hwnd, WM_GETICON, ICON_BIG, 0), form.icon);
+
+    form.SetIconResource(PICTURE_SUN_ICON);
+    EXPECT_NE(form.icon, (HICON)NULL);
+    EXPECT_EQ(form.icon, LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(PICTURE_SUN_ICON)));
+    EXPECT_EQ((HICON)SendMessageA(form.hwnd, WM_GETICON, ICON_SMALL, 0), form.icon);
+    DestroyWindow(form.hwnd);
+}
+
+TEST_F(FormTest, CursorsBecomeCurrent)
+{
+    Form form("cursors", 0, 0, 200, 100, kFormStandard, true, false);
+    HCURSOR wait = LoadCursorA(NULL, IDC_WAIT);
+    form.SetCursorHandle(wait);
+    EXPECT_EQ(GetCursor(), wait);
+    HCURSOR arrow = LoadCursorA(NULL, IDC_ARROW);
+    form.SetCursorHandle(arrow);
+    EXPECT_EQ(GetCursor(), arrow);
     DestroyWindow(form.hwnd);
 }
 
