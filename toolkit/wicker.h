@@ -38,6 +38,7 @@
 #include "richtext/rtf_markup.h"
 #include "system/system.h"
 #include "system/mouse.h"
+#include "system/console.h"
 #include "system/shutdown.h"
 #include "system/environment.h"
 #include "system/icon_object.h"
