@@ -4,7 +4,8 @@
 // <name>_page.cpp.
 #define GALLERY_PAGES(PAGE)      \
     PAGE(forms, "Forms")         \
-    PAGE(dialogs, "Dialogs")
+    PAGE(dialogs, "Dialogs")     \
+    PAGE(system, "System")
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)
