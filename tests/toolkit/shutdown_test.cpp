@@ -127,18 +127,4 @@ TEST_F(ShutdownTest, AFailedPrivilegeStepStopsBeforeExitWindows)
     }
 }
 
-TEST(ShutdownCallsTest, PlatformCallsAreRestored)
-{
-    ShutdownCalls platform = PlatformShutdownCalls();
-    EXPECT_EQ(platform.exitWindows, &ExitWindowsEx);
-    EXPECT_EQ(platform.openProcessToken, &OpenProcessToken);
-    ShutdownCalls fakes = {NULL, NULL, NULL, FakeExitWindows};
-    ShutdownCalls before = SetShutdownCalls(fakes);
-    EXPECT_EQ(before.exitWindows, &ExitWindowsEx);
-    ShutdownCalls inUse = SetShutdownCalls(before);
-    EXPECT_EQ(inUse.exitWindows, &FakeExitWindows);
-    EXPECT_EQ(inUse.adjustTokenPrivileges, &AdjustTokenPrivileges);
-    EXPECT_EQ(SetShutdownCalls(before).exitWindows, &ExitWindowsEx);
-}
-
 }  // namespace
