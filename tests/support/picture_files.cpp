@@ -90,3 +90,49 @@ bool IsLiveBitmap(HBITMAP bitmap)
     BITMAP header;
     return bitmap != NULL && GetObjectA(bitmap, sizeof header, &header) == sizeof header;
 }
+
+HBITMAP BitmapFromPixels(int width, int height, const std::vector<COLORREF>& pixels)
+{
+    std::vector<DWORD> rows(static_cast<size_t>(width) * height);
+    for (size_t i = 0; i < rows.size() && i < pixels.size(); ++i)
+        rows[i] = (GetRValue(pixels[i]) << 16) | (GetGValue(pixels[i]) << 8) | GetBValue(pixels[i]);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(NULL);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    if (bitmap != NULL)
+        SetDIBits(screen, bitmap, 0, height, rows.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(NULL, screen);
+    return bitmap;
+}
+
+std::vector<COLORREF> BitmapPixels(HBITMAP bitmap)
+{
+    BITMAP header;
+    if (bitmap == NULL || GetObjectA(bitmap, sizeof header, &header) == 0)
+        return std::vector<COLORREF>();
+    int width = header.bmWidth;
+    int height = header.bmHeight;
+    std::vector<DWORD> rows(static_cast<size_t>(width) * height);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(NULL);
+    int read = GetDIBits(screen, bitmap, 0, height, rows.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(NULL, screen);
+    std::vector<COLORREF> pixels;
+    if (read != height)
+        return pixels;
+    for (DWORD value : rows)
+        pixels.push_back(RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
+    return pixels;
+}

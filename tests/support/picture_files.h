@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The bytes of the test program's RCDATA resource of this number; empty when
 // there is none.
@@ -20,6 +21,13 @@ bool WriteSolidBitmap(const std::string& path, COLORREF colour, int side = 4);
 // The colour of one pixel of a bitmap (GetPixel on a memory device context);
 // CLR_INVALID when it cannot be read.
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
+
+// A new bitmap compatible with the screen holding the pixels (top row first,
+// width x height COLORREFs); the caller deletes it.
+HBITMAP BitmapFromPixels(int width, int height, const std::vector<COLORREF>& pixels);
+
+// Every pixel of the bitmap, top row first (GetDIBits as 32-bit rows).
+std::vector<COLORREF> BitmapPixels(HBITMAP bitmap);
 
 // True when the handle still names a bitmap (GetObjectA succeeds).
 bool IsLiveBitmap(HBITMAP bitmap);

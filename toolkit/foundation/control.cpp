@@ -845,10 +845,13 @@ LRESULT CALLBACK ClickableProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         // left of or above the control comes out large and so outside.
         unsigned x = LOWORD(lParam);
         unsigned y = HIWORD(lParam);
-        if (wrapper != NULL && wrapper->hwnd == window &&
-            x < static_cast<unsigned>(released.ClientWidth) &&
+        // The wrapper's identifier while it lives; once it is gone (wrappers
+        // never own their windows) the window's own, given at creation.
+        int identifier = wrapper != NULL && wrapper->hwnd == window ? wrapper->id
+                                                                    : GetDlgCtrlID(window);
+        if (x < static_cast<unsigned>(released.ClientWidth) &&
             y < static_cast<unsigned>(released.ClientHeight)) {
-            SendMessageA(GetParent(window), WM_COMMAND, LOWORD(wrapper->id), lParam);
+            SendMessageA(GetParent(window), WM_COMMAND, LOWORD(identifier), lParam);
         }
         return 0;
     }

@@ -265,7 +265,8 @@ INT_PTR CALLBACK ForwardCommandProc(HWND window, UINT message, WPARAM wParam, LP
 
 // Subclass procedure for a picture control that acts as a button: hand
 // cursor, pressed look while the left button is held, and on a release inside
-// the control WM_COMMAND (low word of `id`, code 0; the release point) to the
+// the control WM_COMMAND (low word of the wrapper's `id`, or of the window's
+// own identifier once the wrapper is gone; code 0; the release point) to the
 // parent. Everything else goes to the procedure the window had before
 // (ClickablePreviousProc), kept per window, so controls of any class may be
 // made clickable side by side.

@@ -3,7 +3,9 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include "system/bmp_file.h"
 #include "system/byte_buffer.h"
+#include "system/resampler.h"
 
 namespace {
 
@@ -61,12 +63,46 @@ Image::Image(const String& path) : header(), bmp(NULL)
     LoadFile(path);
 }
 
+Image::Image(const ByteBuffer& buffer) : header(), bmp(NULL)
+{
+    BindProperties();
+    LoadBuffer(buffer);
+}
+
+Image::Image(int resourceId, const String& type) : header(), bmp(NULL)
+{
+    BindProperties();
+    LoadResource(resourceId, type);
+}
+
+Image::Image(HWND window, bool wholeWindow) : header(), bmp(NULL)
+{
+    BindProperties();
+    Capture(window, wholeWindow);
+}
+
 void Image::BindProperties()
 {
     Width.Clear();
     Height.Clear();
-    Width.Bind(this, &Image::GetWidth, NULL);
-    Height.Bind(this, &Image::GetHeight, NULL);
+    Icon.Clear();
+    Width.Bind(this, &Image::GetWidth, &Image::SetWidth);
+    Height.Bind(this, &Image::GetHeight, &Image::SetHeight);
+    Icon.Bind(this, &Image::GetIcon, NULL);
+}
+
+bool Image::Adopt(HBITMAP owned)
+{
+    if (owned == NULL)
+        return false;
+    BITMAP taken;
+    if (GetObjectA(owned, sizeof taken, &taken) == 0 ||
+        !IsPictureSize(taken.bmWidth, taken.bmHeight < 0 ? -taken.bmHeight : taken.bmHeight)) {
+        DeleteObject(owned);
+        return false;
+    }
+    SetHandle(owned, kOwnHandle);
+    return true;
 }
 
 // Takes the handle and its header (GetObjectA).
@@ -100,20 +136,134 @@ HBITMAP LoadPictureFile(const String& path)
 
 bool Image::LoadFile(const String& path)
 {
-    HBITMAP bitmap = LoadPictureFile(path);
-    if (bitmap == NULL)
-        return false;
-    SetHandle(bitmap, kOwnHandle);
-    return true;
+    return Adopt(LoadPictureFile(path));
 }
 
 bool Image::LoadBuffer(const ByteBuffer& buffer)
 {
-    HBITMAP bitmap = DecodePicture(buffer.Buffer.Read(), buffer.Length.Read());
-    if (bitmap == NULL)
+    return Adopt(DecodePicture(buffer.Buffer.Read(), buffer.Length.Read()));
+}
+
+// A bitmap resource first; else the bytes of the resource of that type, decoded.
+bool Image::LoadResource(int resourceId, const String& type)
+{
+    HMODULE module = GetModuleHandleA(NULL);
+    HBITMAP bitmap = LoadBitmapA(module, MAKEINTRESOURCEA(resourceId));
+    if (bitmap != NULL)
+        return Adopt(bitmap);
+    if (type.empty())
         return false;
-    SetHandle(bitmap, kOwnHandle);
-    return true;
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resourceId), type.CStr());
+    if (found == NULL)
+        return false;
+    DWORD size = SizeofResource(module, found);
+    HGLOBAL loaded = ::LoadResource(module, found);
+    const void* bytes = loaded != NULL ? LockResource(loaded) : NULL;
+    if (bytes == NULL || size == 0 || size > kLargestPictureFile)
+        return false;
+    return Adopt(DecodePicture(bytes, static_cast<int>(size)));
+}
+
+bool Image::LoadSystemBitmap(int bitmapId)
+{
+    return Adopt(LoadBitmapA(NULL, MAKEINTRESOURCEA(bitmapId)));
+}
+
+// The bitmap is a GDI object of this process and stays valid once the
+// module that held its resource is freed.
+bool Image::LoadFromLibrary(const String& path, int bitmapId)
+{
+    if (path.empty())
+        return false;
+    HMODULE library = LoadLibraryA(path.CStr());
+    if (library == NULL)
+        return false;
+    HBITMAP bitmap = LoadBitmapA(library, MAKEINTRESOURCEA(bitmapId));
+    FreeLibrary(library);
+    return Adopt(bitmap);
+}
+
+// The new bitmap is compatible with the window's device context.
+bool Image::Capture(HWND window, bool wholeWindow)
+{
+    if (window == NULL || !IsWindow(window))
+        return false;
+    RECT area;
+    if (wholeWindow ? !GetWindowRect(window, &area) : !GetClientRect(window, &area))
+        return false;
+    int width = area.right - area.left;
+    int height = area.bottom - area.top;
+    if (!IsPictureSize(width, height))
+        return false;
+    HDC source = wholeWindow ? GetWindowDC(window) : GetDC(window);
+    if (source == NULL)
+        return false;
+    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
+    HDC memory = bitmap != NULL ? CreateCompatibleDC(source) : NULL;
+    bool copied = false;
+    if (memory != NULL) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        copied = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY) != FALSE;
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    }
+    ReleaseDC(window, source);
+    if (!copied) {
+        if (bitmap != NULL)
+            DeleteObject(bitmap);
+        return false;
+    }
+    return Adopt(bitmap);
+}
+
+bool Image::FromIcon(const IconObject& icon)
+{
+    return Adopt(icon.ColorBitmap());
+}
+
+bool Image::Resize(int width, int height)
+{
+    if (bmp == NULL)
+        return false;
+    return Adopt(ResampleBitmap(bmp, width, height));
+}
+
+bool Image::FitTo(int size)
+{
+    int width = 0, height = 0;
+    if (bmp == NULL || !FittedSize(GetWidth(), GetHeight(), size, width, height))
+        return false;
+    return Resize(width, height);
+}
+
+Image Image::MonochromeCopy() const
+{
+    if (bmp == NULL)
+        return Image();
+    HBITMAP copy = static_cast<HBITMAP>(CopyImage(bmp, IMAGE_BITMAP, 0, 0, LR_MONOCHROME));
+    return Image(copy, kOwnHandle);
+}
+
+COLORREF Image::PixelAt(int x, int y) const
+{
+    if (bmp == NULL)
+        return CLR_INVALID;
+    HDC memory = CreateCompatibleDC(NULL);
+    if (memory == NULL)
+        return CLR_INVALID;
+    HGDIOBJ previous = SelectObject(memory, bmp);
+    COLORREF colour = previous != NULL ? GetPixel(memory, x, y) : CLR_INVALID;
+    if (previous != NULL)
+        SelectObject(memory, previous);
+    DeleteDC(memory);
+    return colour;
+}
+
+bool Image::Save(const String& path) const
+{
+    if (bmp == NULL)
+        return false;
+    return SaveBitmapFile(bmp, path);
 }
 
 int Image::GetWidth()
@@ -124,6 +274,21 @@ int Image::GetWidth()
 int Image::GetHeight()
 {
     return static_cast<WORD>(header.bmHeight);
+}
+
+void Image::SetWidth(int width)
+{
+    Resize(width, GetHeight());
+}
+
+void Image::SetHeight(int height)
+{
+    Resize(GetWidth(), height);
+}
+
+IconObject Image::GetIcon()
+{
+    return IconFromBitmap(bmp);
 }
 
 // The bytes are copied into a global memory block that the stream frees on its
@@ -168,6 +333,14 @@ HBITMAP DecodePicture(const void* bytes, int count)
             CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0));
     }
     picture->Release();
+    // Sides are kept as 16-bit numbers: a larger picture is refused.
+    BITMAP size;
+    if (bitmap != NULL && (GetObjectA(bitmap, sizeof size, &size) == 0 ||
+                           !IsPictureSize(size.bmWidth, size.bmHeight < 0 ? -size.bmHeight
+                                                                               : size.bmHeight))) {
+        DeleteObject(bitmap);
+        bitmap = NULL;
+    }
     return bitmap;
 }
 

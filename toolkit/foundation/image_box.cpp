@@ -2,6 +2,7 @@
 
 #include "kept_handles.h"
 #include "system/byte_buffer.h"
+#include "system/resampler.h"
 
 namespace {
 
@@ -43,9 +44,11 @@ void ImageBox::BindProperties()
     Image.Clear();
     ImageWidth.Clear();
     ImageHeight.Clear();
+    Icon.Clear();
     Image.Bind(this, &ImageBox::GetImage, &ImageBox::ShowImage);
-    ImageWidth.Bind(this, &ImageBox::GetImageWidth, NULL);
-    ImageHeight.Bind(this, &ImageBox::GetImageHeight, NULL);
+    ImageWidth.Bind(this, &ImageBox::GetImageWidth, &ImageBox::SetImageWidth);
+    ImageHeight.Bind(this, &ImageBox::GetImageHeight, &ImageBox::SetImageHeight);
+    Icon.Bind(this, &ImageBox::GetIcon, NULL);
 }
 
 // STM_SETIMAGE with IMAGE_BITMAP. The window keeps the bitmap it shows
@@ -144,4 +147,40 @@ int ImageBox::GetImageWidth()
 int ImageBox::GetImageHeight()
 {
     return GetImage().Height;
+}
+
+// The resampled bitmap is new and nobody else's: the window takes it as it is.
+bool ImageBox::ResizeImage(int width, int height)
+{
+    if (hwnd == NULL)
+        return false;
+    HBITMAP shown = reinterpret_cast<HBITMAP>(SendMessageA(hwnd, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    HBITMAP made = ResampleBitmap(shown, width, height);
+    if (made == NULL)
+        return false;
+    Display(made);
+    return true;
+}
+
+bool ImageBox::FitImage(int size)
+{
+    int width = 0, height = 0;
+    if (!FittedSize(GetImageWidth(), GetImageHeight(), size, width, height))
+        return false;
+    return ResizeImage(width, height);
+}
+
+void ImageBox::SetImageWidth(int width)
+{
+    ResizeImage(width, GetImageHeight());
+}
+
+void ImageBox::SetImageHeight(int height)
+{
+    ResizeImage(GetImageWidth(), height);
+}
+
+IconObject ImageBox::GetIcon()
+{
+    return IconFromBitmap(GetImage().bmp);
 }

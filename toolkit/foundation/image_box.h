@@ -21,9 +21,14 @@ class ByteBuffer;
 struct ImageBox : Control {
     // Read: an Image around the bitmap shown (STM_GETIMAGE); write: shows the Image.
     Property<ImageBox, ::Image> Image;
-    // Width and height of the bitmap shown; 0 when it shows none.
+    // Read: width and height of the bitmap shown, 0 when it shows none;
+    // write: resamples the picture shown to the new width (or height) and the
+    // current other side, and shows the result.
     Property<ImageBox, int> ImageWidth;
     Property<ImageBox, int> ImageHeight;
+    // Read only: a new icon (owned) made from the bitmap shown; empty when it
+    // shows none.
+    Property<ImageBox, IconObject> Icon;
 
     // Creates the control on the parent's window at x, y (pixels) with the size
     // given, showing the image, and shows it when `visible` is not 0.
@@ -46,6 +51,13 @@ struct ImageBox : Control {
     bool LoadFile(const String& path);
     // The same for a picture file already in memory.
     bool LoadBuffer(const ByteBuffer& buffer);
+    // Resamples the picture shown to width x height (Image::Resize) and shows
+    // the result; false and the display unchanged when it shows nothing or
+    // the size is refused.
+    bool ResizeImage(int width, int height);
+    // Resamples the picture shown so that its longer side becomes `size`,
+    // keeping the proportions (Image::FitTo), and shows the result.
+    bool FitImage(int size);
 
 private:
     void BindProperties();
@@ -55,7 +67,10 @@ private:
     ::Image GetImage();
     void ShowImage(const ::Image& image);
     int GetImageWidth();
+    void SetImageWidth(int width);
     int GetImageHeight();
+    void SetImageHeight(int height);
+    IconObject GetIcon();
 };
 
 // The style of an ImageBox window before it is shown:

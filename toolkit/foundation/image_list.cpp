@@ -66,6 +66,64 @@ int ImageList::AppendIcon(HICON icon)
     return ImageList_ReplaceIcon(handle, kAppendIndex, icon);
 }
 
+int ImageList::AddIcon(const IconObject& icon)
+{
+    if (icon.icon == NULL || !EnsureCreated(kind))
+        return -1;
+    return AppendIcon(icon.icon);
+}
+
+IconObject ImageList::GetIcon(int index)
+{
+    if (handle == NULL || index < 0 || index >= GetCount())
+        return IconObject();
+    return IconObject(ImageList_GetIcon(handle, index, ILD_NORMAL), kOwnHandle);
+}
+
+bool ImageList::ReplaceIcon(int index, const IconObject& icon)
+{
+    if (handle == NULL || icon.icon == NULL || index < 0 || index >= GetCount())
+        return false;
+    return ImageList_ReplaceIcon(handle, index, icon.icon) == index;
+}
+
+// shell32 exports Shell_GetImageLists by ordinal 71 (the shell's own large
+// and small lists, which stay the shell's) and FileIconInit by ordinal 660
+// (fills its icon cache). Each icon taken out is a new one: appended as a
+// copy, then destroyed.
+int ImageList::LoadSystemIcons(bool large, int maxCount)
+{
+    typedef BOOL(WINAPI * GetImageListsProc)(HIMAGELIST*, HIMAGELIST*);
+    typedef BOOL(WINAPI * FileIconInitProc)(BOOL);
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    if (shell == NULL)
+        return 0;
+    GetImageListsProc getLists = reinterpret_cast<GetImageListsProc>(
+        reinterpret_cast<void*>(GetProcAddress(shell, MAKEINTRESOURCEA(71))));
+    FileIconInitProc iconInit = reinterpret_cast<FileIconInitProc>(
+        reinterpret_cast<void*>(GetProcAddress(shell, MAKEINTRESOURCEA(660))));
+    if (iconInit != NULL)
+        iconInit(TRUE);
+    HIMAGELIST largeList = NULL, smallList = NULL;
+    int added = 0;
+    if (getLists != NULL && getLists(&largeList, &smallList)) {
+        HIMAGELIST system = large ? largeList : smallList;
+        int count = system != NULL ? ImageList_GetImageCount(system) : 0;
+        if (maxCount > 0 && maxCount <= count)
+            count = maxCount;
+        for (int index = 0; index < count; ++index) {
+            HICON icon = ImageList_GetIcon(system, index, ILD_TRANSPARENT);
+            if (icon == NULL)
+                continue;
+            if (AddIconHandle(icon) >= 0)
+                ++added;
+            DestroyIcon(icon);
+        }
+    }
+    FreeLibrary(shell);
+    return added;
+}
+
 int ImageList::AddIconHandle(HICON icon)
 {
     if (!EnsureCreated(kSmallIcons))

@@ -8,6 +8,7 @@
 #include "property.h"
 #include "shared_handle.h"
 #include "string.h"
+#include "../system/icon_object.h"
 
 // Size kinds of an image list.
 const int kSmallIcons = 0;
@@ -34,9 +35,23 @@ struct ImageList {
     // Creates a list of this size kind at once.
     explicit ImageList(int sizeKind);
 
+    // Appends a copy of the icon, creating a list of the stored kind first
+    // when there is none; the new index, or -1 (also for an empty icon).
+    int AddIcon(const IconObject& icon);
     // Appends a copy of the icon, creating a small-icon list first when there is
     // none; the new index, or -1.
     int AddIconHandle(HICON icon);
+    // A new icon (owned) of the image at the index (ImageList_GetIcon,
+    // ILD_NORMAL); empty for an index outside the list.
+    IconObject GetIcon(int index);
+    // Puts a copy of the icon at the index (ImageList_ReplaceIcon); false for
+    // an empty icon or an index outside the list.
+    bool ReplaceIcon(int index, const IconObject& icon);
+    // Appends the shell's system icons (its large or small system image
+    // list, from shell32's exports 71 and 660): all of them, or the first
+    // maxCount when maxCount is 1 to the number there are. The number
+    // appended; 0 when the shell gives no list.
+    int LoadSystemIcons(bool large, int maxCount);
     // Appends the program's icon resource of this number; the index, or -1.
     int AddIconResource(int resourceId);
     // Appends the module's icon resource of this name; the index, or -1.
