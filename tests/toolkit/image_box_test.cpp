@@ -282,4 +282,45 @@ TEST_F(ImageBoxTest, WindowOutlivesItsWrapperAndImageAndKeepsThePicture)
     EXPECT_FALSE(IsLiveBitmap(shown));
 }
 
+// The Part's fitting examples, and the resampled picture shown in place of
+// the one before, which the window deletes.
+TEST_F(ImageBoxTest, ResizeAndFitShowResampledPictures)
+{
+    const struct {
+        int width, height, fittedWidth, fittedHeight;
+    } cases[] = {{400, 200, 100, 50}, {200, 400, 50, 100}, {300, 300, 100, 100}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+        Image picture(CreateBitmap(c.width, c.height, 1, 32, NULL), kOwnHandle);
+        ImageBox box(1029, 0, 0, 245, 235, parentControl, picture, 1, 0);
+        HBITMAP before = box.Image().bmp;
+        ASSERT_TRUE(box.FitImage(100));
+        EXPECT_EQ(static_cast<int>(box.ImageWidth), c.fittedWidth);
+        EXPECT_EQ(static_cast<int>(box.ImageHeight), c.fittedHeight);
+        EXPECT_FALSE(IsLiveBitmap(before));
+    }
+
+    std::vector<COLORREF> greys = {RGB(0, 0, 0), RGB(90, 90, 90), RGB(180, 180, 180)};
+    Image picture(BitmapFromPixels(3, 1, greys), kOwnHandle);
+    ImageBox box(1029, 0, 0, 245, 235, parentControl, picture, 1, 0);
+    box.ImageWidth = 2;
+    EXPECT_EQ(BitmapPixels(box.Image().bmp),
+              std::vector<COLORREF>({RGB(30, 30, 30), RGB(150, 150, 150)}));
+    box.ImageHeight = 2;
+    EXPECT_EQ(static_cast<int>(box.ImageHeight), 2);
+    ASSERT_TRUE(box.ResizeImage(5, 4));
+    EXPECT_EQ(static_cast<int>(box.ImageWidth), 5);
+    EXPECT_FALSE(box.ResizeImage(70000, 4));
+    EXPECT_EQ(static_cast<int>(box.ImageWidth), 5);
+
+    IconObject icon = box.Icon;
+    EXPECT_EQ(static_cast<int>(icon.Width), 5);
+    EXPECT_EQ(static_cast<int>(icon.Height), 4);
+
+    ImageBox blank(1030, 0, 0, 50, 50, parentControl, Image(), 1, 0);
+    EXPECT_FALSE(blank.FitImage(10));
+    EXPECT_FALSE(blank.ResizeImage(10, 10));
+    EXPECT_EQ(blank.Icon().icon, (HICON)NULL);
+}
+
 }  // namespace

@@ -130,4 +130,42 @@ TEST(ImageListTest, LoadStripCutsABitmapIntoIcons)
     EXPECT_EQ(list.LoadStrip(kMissingIcon), nullptr);
 }
 
+TEST(ImageListTest, IconObjectsGoInAndComeOut)
+{
+    IconObject sun;
+    ASSERT_TRUE(sun.LoadResource(PICTURE_SUN_ICON));
+    ImageList list(kStandardIcons);
+    EXPECT_EQ(list.AddIcon(sun), 0);
+    EXPECT_EQ(list.AddIcon(IconObject()), -1);
+    IconObject out = list.GetIcon(0);
+    ASSERT_NE(out.icon, (HICON)NULL);
+    EXPECT_TRUE(out.Owns());
+    EXPECT_EQ(static_cast<int>(out.Width), GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(list.GetIcon(1).icon, (HICON)NULL);
+    EXPECT_EQ(list.GetIcon(-1).icon, (HICON)NULL);
+
+    IconObject application;
+    ASSERT_TRUE(application.LoadSystem(IDI_APPLICATION));
+    EXPECT_TRUE(list.ReplaceIcon(0, application));
+    EXPECT_FALSE(list.ReplaceIcon(1, application));
+    EXPECT_FALSE(list.ReplaceIcon(0, IconObject()));
+    EXPECT_EQ(static_cast<int>(list.Count), 1);
+}
+
+TEST(ImageListTest, SystemIconsAreAppendedUpToTheCountAsked)
+{
+    ImageList all;
+    int count = all.LoadSystemIcons(false, 0);
+    EXPECT_GT(count, 0);
+    EXPECT_EQ(static_cast<int>(all.Count), count);
+    EXPECT_EQ(static_cast<int>(all.IconWidth), GetSystemMetrics(SM_CXSMICON));
+
+    ImageList few;
+    EXPECT_EQ(few.LoadSystemIcons(true, 2), 2);
+    EXPECT_EQ(static_cast<int>(few.Count), 2);
+    // More than there are: all of them.
+    ImageList more;
+    EXPECT_EQ(more.LoadSystemIcons(false, count + 5), count);
+}
+
 }  // namespace

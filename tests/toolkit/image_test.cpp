@@ -159,4 +159,78 @@ TEST_F(ImageTest, LoadBufferDecodesFromMemory)
     EXPECT_EQ(image.bmp, loaded);
 }
 
+TEST_F(ImageTest, LoadsFromResourcesSystemBitmapsAndOtherModules)
+{
+    Image tile;
+    ASSERT_TRUE(tile.LoadResource(PICTURE_TILE_BITMAP, String("#2")));
+    EXPECT_EQ(static_cast<int>(tile.Width), 16);
+    // No bitmap of that number: the raw resource, decoded.
+    Image gif(PICTURE_BLUE_GIF, String("#10"));
+    EXPECT_EQ(static_cast<int>(gif.Width), 20);
+    EXPECT_EQ(static_cast<int>(gif.Height), 10);
+
+    Image close;
+    ASSERT_TRUE(close.LoadSystemBitmap(32754));  // OBM_CLOSE
+    EXPECT_GT(static_cast<int>(close.Width), 0);
+
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(NULL, program, MAX_PATH);
+    Image strip;
+    ASSERT_TRUE(strip.LoadFromLibrary(String(program), PICTURE_STRIP_BITMAP));
+    EXPECT_EQ(static_cast<int>(strip.Width), 48);
+    EXPECT_EQ(strip.PixelAt(40, 8), RGB(0, 0, 255));
+    EXPECT_EQ(strip.PixelAt(48, 0), CLR_INVALID);
+
+    // Failures leave the picture as it was.
+    HBITMAP held = strip.bmp;
+    EXPECT_FALSE(strip.LoadResource(7999, String("#10")));
+    EXPECT_FALSE(strip.LoadResource(PICTURE_RED_BMP, String("#2")));
+    EXPECT_FALSE(strip.LoadSystemBitmap(1));
+    EXPECT_FALSE(strip.LoadFromLibrary(String(PathOf("missing.dll").c_str()), 1));
+    EXPECT_FALSE(strip.LoadFromLibrary(String(program), 7999));
+    EXPECT_FALSE(strip.Capture(NULL, false));
+    EXPECT_FALSE(strip.FromIcon(IconObject()));
+    EXPECT_EQ(strip.bmp, held);
+    EXPECT_EQ(static_cast<int>(strip.Width), 48);
+}
+
+TEST_F(ImageTest, CaptureCopiesTheWindowsPixels)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_BORDER | SS_BLACKRECT,
+                                  0, 0, 30, 20, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    ASSERT_NE(window, nullptr);
+    UpdateWindow(window);
+    RECT client, outer;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    Image inside(window, false);
+    ASSERT_TRUE(inside.HasImage());
+    EXPECT_EQ(static_cast<int>(inside.Width), client.right);
+    EXPECT_EQ(static_cast<int>(inside.Height), client.bottom);
+    // The frame's colour, as the window itself shows it.
+    HDC shown = GetDC(window);
+    COLORREF frame = GetPixel(shown, client.right / 2, client.bottom / 2);
+    ReleaseDC(window, shown);
+    EXPECT_NE(frame, CLR_INVALID);
+    EXPECT_EQ(inside.PixelAt(client.right / 2, client.bottom / 2), frame);
+    Image whole;
+    ASSERT_TRUE(whole.Capture(window, true));
+    EXPECT_EQ(static_cast<int>(whole.Width), outer.right - outer.left);
+    EXPECT_EQ(static_cast<int>(whole.Height), outer.bottom - outer.top);
+    DestroyWindow(window);
+}
+
+TEST_F(ImageTest, MonochromeCopyIsANewOneBitPicture)
+{
+    Image image(PictureFile(PICTURE_RED_BMP, "red.bmp"));
+    Image mono = image.MonochromeCopy();
+    ASSERT_TRUE(mono.HasImage());
+    EXPECT_NE(mono.bmp, image.bmp);
+    EXPECT_TRUE(mono.Owns());
+    EXPECT_EQ(mono.header.bmBitsPixel, 1);
+    EXPECT_EQ(static_cast<int>(mono.Width), 40);
+    EXPECT_EQ(mono.PixelAt(10, 10), RGB(255, 255, 255));
+    EXPECT_FALSE(Image().MonochromeCopy().HasImage());
+}
+
 }  // namespace
