@@ -6,17 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "wicker.h"
 
 namespace {
-
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * double(counter.QuadPart) / double(frequency.QuadPart);
-}
 
 void Report(const char* what, double ms, double baselineMs, const char* baseline)
 {
@@ -34,17 +27,17 @@ std::string TempPath(const char* name)
 void PushBytes()
 {
     const int count = 4 << 20;
-    double start = Now();
+    double start = NowMs();
     ByteBuffer buffer;
     for (int i = 0; i < count; ++i)
         buffer.Push(static_cast<BYTE>(i));
-    double pushed = Now() - start;
+    double pushed = NowMs() - start;
 
-    start = Now();
+    start = NowMs();
     std::vector<unsigned char> vector;
     for (int i = 0; i < count; ++i)
         vector.push_back(static_cast<unsigned char>(i));
-    double baseline = Now() - start;
+    double baseline = NowMs() - start;
     if (static_cast<int>(buffer.Length) != static_cast<int>(vector.size()))
         std::printf("length mismatch\n");
     Report("Push 4 MiB one byte at a time", pushed, baseline, "vector push_back");
@@ -55,17 +48,17 @@ void AppendChunks()
     const int chunk = 4096;
     const int chunks = 4096;
     std::vector<char> bytes(chunk, 'x');
-    double start = Now();
+    double start = NowMs();
     ByteBuffer buffer;
     for (int i = 0; i < chunks; ++i)
         buffer.Append(bytes.data(), chunk);
-    double appended = Now() - start;
+    double appended = NowMs() - start;
 
-    start = Now();
+    start = NowMs();
     std::vector<char> vector;
     for (int i = 0; i < chunks; ++i)
         vector.insert(vector.end(), bytes.begin(), bytes.end());
-    double baseline = Now() - start;
+    double baseline = NowMs() - start;
     Report("Append 16 MiB in 4 KiB chunks", appended, baseline, "vector insert");
 }
 
@@ -77,17 +70,17 @@ void LoadFile()
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
 
-    double start = Now();
+    double start = NowMs();
     ByteBuffer buffer;
     buffer.LoadFile(path.c_str(), 0);
-    double loaded = Now() - start;
+    double loaded = NowMs() - start;
 
-    start = Now();
+    start = NowMs();
     file = std::fopen(path.c_str(), "rb");
     std::vector<char> read(bytes.size());
     size_t got = std::fread(read.data(), 1, read.size(), file);
     std::fclose(file);
-    double baseline = Now() - start;
+    double baseline = NowMs() - start;
     if (got != static_cast<size_t>(static_cast<int>(buffer.Length)))
         std::printf("length mismatch\n");
     Report("LoadFile of 16 MiB", loaded, baseline, "fread into a vector");
@@ -102,17 +95,17 @@ void ParseTable()
         text += "key" + std::to_string(i) + "=Value number " + std::to_string(i) + "\r\n";
     ByteBuffer bytes(text.data(), static_cast<int>(text.size()));
 
-    double start = Now();
+    double start = NowMs();
     LanguageTable table(bytes);
-    double parsed = Now() - start;
+    double parsed = NowMs() - start;
 
-    start = Now();
+    start = NowMs();
     int found = 0;
     for (int i = 0; i < keys; ++i)
         found += table.Lookup(("key" + std::to_string(i)).c_str()).empty() ? 0 : 1;
-    double looked = Now() - start;
+    double looked = NowMs() - start;
 
-    start = Now();
+    start = NowMs();
     std::vector<std::pair<std::string, std::string>> pairs;
     size_t position = 0;
     while (position < text.size()) {
@@ -122,7 +115,7 @@ void ParseTable()
         pairs.emplace_back(line.substr(0, equals), line.substr(equals + 1));
         position = end + 1;
     }
-    double baseline = Now() - start;
+    double baseline = NowMs() - start;
     if (found != keys || static_cast<int>(table.Count) != keys)
         std::printf("table mismatch\n");
     Report("LanguageTable of 2000 lines", parsed, baseline, "split into a vector");
@@ -137,16 +130,16 @@ void WriteSheet()
         for (int column = 0; column < 10; ++column)
             sheet.AddCell(static_cast<unsigned short>(column), static_cast<unsigned short>(row), "cell text");
 
-    double start = Now();
+    double start = NowMs();
     sheet.Save(path.c_str());
-    double saved = Now() - start;
+    double saved = NowMs() - start;
 
-    start = Now();
+    start = NowMs();
     FILE* file = std::fopen(path.c_str(), "wb");
     std::string bytes(20000 * 21, 'z');
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
-    double baseline = Now() - start;
+    double baseline = NowMs() - start;
     Report("SheetWriter Save of 20000 cells", saved, baseline, "fwrite of as many bytes");
     DeleteFileA(path.c_str());
 }

@@ -14,19 +14,10 @@
 #include <cstring>
 #include <string>
 
+#include "bench_clock.h"
 #include "wicker.h"
 
 namespace {
-
-double Now()
-{
-    static LARGE_INTEGER frequency = {};
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Best time of `runs` runs of work, in milliseconds; prepare runs untimed before each.
 template <typename Prepare, typename Work>

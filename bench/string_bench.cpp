@@ -7,22 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "wicker.h"
 
 namespace {
 
 const int kOccurrences = 100000;
 const int kRuns = 15;
-
-double Now()
-{
-    static LARGE_INTEGER frequency = {};
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct Timing {
     double ms;

@@ -3,6 +3,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include "picture_bytes.h"
 #include "system/bmp_file.h"
 #include "system/byte_buffer.h"
 #include "system/resampler.h"
@@ -295,10 +296,13 @@ IconObject Image::GetIcon()
 // release (CreateStreamOnHGlobal), decoded (OleLoadPicture) and, when the result
 // is a bitmap picture, copied into a bitmap of our own (CopyImage). The copy is
 // always a new bitmap: the picture owns and deletes its own bitmap on release,
-// so handing that one out would leave the image with a deleted handle.
+// so handing that one out would leave the image with a deleted handle. The
+// decoder trusts the offsets and sizes in BMP and icon headers (and reads
+// past the bytes where they lie), so those are checked first.
 HBITMAP DecodePicture(const void* bytes, int count)
 {
-    if (bytes == NULL || count <= 0)
+    if (bytes == NULL || count <= 0 ||
+        !PictureBytesAreWhole(static_cast<const BYTE*>(bytes), static_cast<size_t>(count)))
         return NULL;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(count));
     if (memory == NULL)
