@@ -188,9 +188,13 @@ dist: build $(RUNTARGET) $(RUNPREFIX)
 	done; true
 
 # Long fuzzing runs of the platform-free parsers (the short runs are part of
-# `make test`). Inputs that fail are left in build/fuzz/<name>/.
+# `make test`), then of region data and picture decoding under Wine: a
+# seeded mutation loop, FUZZ_INPUTS inputs from FUZZ_SEED, for at most
+# FUZZ_SECONDS. Inputs that fail are left in build/fuzz/<name>/.
 FUZZ_SECONDS ?= 600
-fuzz: native
+FUZZ_INPUTS ?= 1000000
+FUZZ_SEED  ?= 1
+fuzz: native build64 $(BUILD)/wineprefix64/system.reg
 	sh tests/richtext/run_fuzz.sh $(CURDIR)/$(NATIVE)/tests/richtext/rtf_fuzz $(CURDIR)/$(BUILD)/fuzz/rtf $(FUZZ_SECONDS)
 	@for f in base64 text_stream; do \
 	    echo "== $${f}_fuzz for $(FUZZ_SECONDS) s"; mkdir -p $(BUILD)/fuzz/$$f/corpus; \
@@ -198,6 +202,10 @@ fuzz: native
 	        -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
 	        -print_final_stats=1) || exit 1; \
 	done
+	@echo "== picture_mutation_fuzz (Wine) for at most $(FUZZ_SECONDS) s"
+	mkdir -p $(BUILD)/fuzz/picture_mutation
+	cd $(BUILD)/fuzz/picture_mutation && $(WINEENV64) $(XVFB) $(WINE64) \
+	    $(CURDIR)/$(BUILD64)/tests/toolkit/picture_mutation_fuzz.exe $(FUZZ_INPUTS) $(FUZZ_SEED) $(FUZZ_SECONDS)
 
 # The native benchmarks are timed in a tree of their own, without sanitizers.
 $(BENCHNATIVE)/CMakeCache.txt: | deps

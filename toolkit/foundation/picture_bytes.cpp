@@ -70,9 +70,9 @@ bool BitmapFits(const BYTE* header, size_t available, size_t pixels, bool icon)
     if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide || !KnownDepth(bits))
         return false;
     unsigned long long stride = ((static_cast<unsigned long long>(width) * bits + 31) / 32) * 4;
+    // An icon's mask may be left out (32-bit icons often are): only the
+    // colour half is required.
     unsigned long long needed = stride * height;
-    if (icon)
-        needed += ((static_cast<unsigned long long>(width) + 31) / 32) * 4 * height;
     switch (compression) {
     case BI_RGB:
     case BI_BITFIELDS:
