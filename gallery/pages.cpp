@@ -1,11 +1,14 @@
 #include "pages.h"
 
 // One line per page: PAGE(name, "Button text") lists <name>_page from
-// <name>_page.cpp.
+// <name>_page.cpp. Every line ends in a backslash; the empty line below ends
+// the list.
 #define GALLERY_PAGES(PAGE)      \
     PAGE(forms, "Forms")         \
     PAGE(dialogs, "Dialogs")     \
-    PAGE(system, "System")
+    PAGE(system, "System")       \
+    PAGE(images, "Images")       \
+
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)
