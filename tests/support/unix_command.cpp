@@ -53,14 +53,12 @@ std::string RunUnixCommand(const std::string& shellCommand, unsigned timeoutMs)
     while (GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES &&
            GetTickCount() - start < timeoutMs)
         Sleep(5);
-    std::string line;
+    std::ostringstream text;
     std::ifstream output(done.c_str(), std::ios::binary);
     if (output)
-        std::getline(output, line);
+        text << output.rdbuf();
     output.close();
     DeleteFileA(done.c_str());
     DeleteFileA(partial.c_str());
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return line;
+    return text.str();
 }

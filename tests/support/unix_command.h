@@ -10,9 +10,9 @@
 std::string UnixPathOf(const std::string& windowsPath);
 
 // Runs the shell command (/bin/sh -c; it must not contain double quotes:
-// quote with single ones) and returns the first line of what it printed,
-// without the line break; empty when it cannot be run or gives nothing
-// within timeoutMs. Wine starts a Linux program without a process handle to
+// quote with single ones) and returns what it printed, standard output and
+// error together; empty when it cannot be run or gives nothing within
+// timeoutMs. Wine starts a Linux program without a process handle to
 // wait on, so the output goes to a file in the temporary folder that is
 // renamed into place when the command has ended.
 std::string RunUnixCommand(const std::string& shellCommand, unsigned timeoutMs = 15000);
