@@ -159,6 +159,9 @@ TEST_F(TabTest, AttachedControlSitsBelowTheTabsWithAMargin)
 
     // A record that names no tab changes nothing.
     TabPage none;
+    Label loose("loose", 0, 0, 0, 50, 20, form);
+    none.AttachControl(loose);
+    EXPECT_EQ(GetParent(loose.hwnd), probe);
     EXPECT_TRUE(none.Layout());
     EXPECT_EQ((int)none.Width, 0);
     EXPECT_TRUE(none.Delete());

@@ -338,7 +338,9 @@ String TabPage::Text()
 void TabPage::AttachControl(Control& attached)
 {
     control = &attached;
-    SetParent(attached.hwnd, tabWindow);
+    // SetParent with no tab control would make the control a top-level window.
+    if (tabWindow != NULL)
+        SetParent(attached.hwnd, tabWindow);
     hasControl = true;
     MarkPage(attached.hwnd, index);
     if (CurrentSelection(tabWindow) == index)
