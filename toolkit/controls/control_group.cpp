@@ -5,17 +5,6 @@ ControlGroup::ControlGroup()
     BindProperties();
 }
 
-ControlGroup::ControlGroup(const ControlGroup& other) : members(other.members)
-{
-    BindProperties();
-}
-
-ControlGroup& ControlGroup::operator=(const ControlGroup& other)
-{
-    members = other.members;
-    return *this;
-}
-
 void ControlGroup::BindProperties()
 {
     Count.Bind(this, &ControlGroup::GetCount, NULL);

@@ -14,8 +14,6 @@ struct ControlGroup {
     Property<ControlGroup, int> Count;
 
     ControlGroup();
-    ControlGroup(const ControlGroup& other);
-    ControlGroup& operator=(const ControlGroup& other);
 
     // Appends the control.
     void Add(Control& control);
