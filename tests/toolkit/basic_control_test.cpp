@@ -145,20 +145,20 @@ const MemberCase Members[] = {
      "Button", 0x50012003, 0, "Sound", true},
     {"GroupBox",
      [](const Control& p) { return GroupBox("Section", MemberId, 10, 20, 120, 40, p).hwnd; },
-     "Button", 0x50030007, 0, "Section", true},
+     "Button", 0x50030007, WS_EX_TRANSPARENT, "Section", true},
     {"hidden GroupBox",
      [](const Control& p) {
          return GroupBox("Section", MemberId, 10, 20, 120, 40, p, true, false).hwnd;
      },
-     "Button", 0x40030007, 0, "Section", true},
+     "Button", 0x40030007, WS_EX_TRANSPARENT, "Section", true},
     {"VisibleGroupBox",
      [](const Control& p) {
          return VisibleGroupBox("Always", MemberId, 10, 20, 120, 40, p, true, false).hwnd;
      },
-     "Button", 0x50030007, 0, "Always", true},
+     "Button", 0x50030007, WS_EX_TRANSPARENT, "Always", true},
     {"FrameBox",
      [](const Control& p) { return FrameBox("Frame", MemberId, 10, 20, 120, 40, p).hwnd; },
-     "Button", 0x50010007, 0, "Frame", true},
+     "Button", 0x50010007, WS_EX_TRANSPARENT, "Frame", true},
     {"RadioButton",
      [](const Control& p) { return RadioButton("One", MemberId, 10, 20, 120, 40, p).hwnd; },
      "Button", 0x50012009, 0, "One", true},
@@ -415,7 +415,7 @@ TEST_F(BasicControlTest, SpinBoxArrowsSitAtTheRightEdgeAndGoWithTheBox)
     EXPECT_EQ(StyleOf(hidden.upDown) & WS_VISIBLE, 0u);
 }
 
-// ---- pictures the controls show ----
+// ---- what the controls paint ----
 
 // The colour of one pixel of a window as painted after a full repaint.
 COLORREF PaintedPixel(HWND window, int x, int y)
@@ -427,6 +427,25 @@ COLORREF PaintedPixel(HWND window, int x, int y)
     COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return colour;
+}
+
+TEST_F(BasicControlTest, GroupBoxesOnAParentThatClipsItsChildrenArePaintedInside)
+{
+    parentControl.ClipChildren = true;
+    ShowWindow(probe, SW_SHOW);
+    GroupBox group("Group", 0, 10, 10, 150, 100, parentControl);
+    FrameBox frame("Frame", 0, 170, 10, 150, 100, parentControl);
+    PumpMessages(50);
+    // Something dark inside the frames, then a full repaint.
+    for (HWND box : {group.hwnd, frame.hwnd}) {
+        HDC dc = GetDC(box);
+        RECT inside = {0, 0, 150, 100};
+        FillRect(dc, &inside, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ReleaseDC(box, dc);
+    }
+    COLORREF background = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(PaintedPixel(probe, 80, 60), background);
+    EXPECT_EQ(PaintedPixel(probe, 240, 60), background);
 }
 
 // An icon of the caller's own, destroyed by its last holder.

@@ -16,6 +16,15 @@ const ControlKind kFrameBoxKind = {
     NULL,
     {kStepMove, kStepSize, kStepFont, kStepCentre, kStepDisable, kStepShow, kStepEnd}};
 
+// A group box paints only its frame and caption. On a parent that clips its
+// children (WS_CLIPCHILDREN, as every form does) nothing would paint its
+// inside, which would keep whatever was on the screen before; a transparent
+// window is left out of that clipping, so the parent paints under it.
+DWORD FrameExStyle(DWORD exStyle)
+{
+    return exStyle | WS_EX_TRANSPARENT;
+}
+
 }  // namespace
 
 GroupBox::GroupBox()
@@ -34,7 +43,8 @@ bool GroupBox::Create(const String& text, int identifier, int x, int y, int widt
                       Control parentControl, bool enabled, bool visible, bool centred,
                       DWORD exStyle)
 {
-    ControlPlacement place = {text, identifier, x, y, width, height, enabled, visible, centred, exStyle};
+    ControlPlacement place = {text,    identifier, x,       y,       width,
+                              height,  enabled,    visible, centred, FrameExStyle(exStyle)};
     return CreateBasicControl(*this, kGroupBoxKind, kGroupBoxStyle, place, parentControl);
 }
 
@@ -55,7 +65,8 @@ bool VisibleGroupBox::Create(const String& text, int identifier, int x, int y, i
                              int height, Control parentControl, bool enabled, bool visible,
                              bool centred, DWORD exStyle)
 {
-    ControlPlacement place = {text, identifier, x, y, width, height, enabled, visible, centred, exStyle};
+    ControlPlacement place = {text,    identifier, x,       y,       width,
+                              height,  enabled,    visible, centred, FrameExStyle(exStyle)};
     return CreateBasicControl(*this, kGroupBoxKind, kVisibleGroupBoxStyle, place, parentControl);
 }
 
@@ -75,6 +86,7 @@ bool FrameBox::Create(const String& text, int identifier, int x, int y, int widt
                       Control parentControl, bool enabled, bool visible, bool centred,
                       DWORD exStyle)
 {
-    ControlPlacement place = {text, identifier, x, y, width, height, enabled, visible, centred, exStyle};
+    ControlPlacement place = {text,    identifier, x,       y,       width,
+                              height,  enabled,    visible, centred, FrameExStyle(exStyle)};
     return CreateBasicControl(*this, kFrameBoxKind, kFrameBoxStyle, place, parentControl);
 }

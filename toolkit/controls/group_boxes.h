@@ -7,6 +7,9 @@
 #include "../foundation/control.h"
 #include "../foundation/string.h"
 
+// The group boxes are transparent windows (WS_EX_TRANSPARENT is added to the
+// extended style) so that a parent which clips its children paints inside them.
+
 // A BS_GROUPBOX frame that also starts a group of controls (WS_GROUP): the
 // radio buttons created after it, up to the next group, check each other out.
 struct GroupBox : Control {
