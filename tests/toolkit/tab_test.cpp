@@ -153,9 +153,16 @@ TEST_F(TabTest, AttachedControlSitsBelowTheTabsWithAMargin)
     EXPECT_EQ((int)first.Width, tabItem.right - tabItem.left);
     EXPECT_EQ((int)first.Height, tabItem.bottom - tabItem.top);
 
+    // A control attached to another page is hidden, and shows in its place
+    // when that page is selected.
     Label other("other", 0, 0, 0, 50, 20, form);
     second.AttachControl(other);
     EXPECT_FALSE(IsWindowVisible(other.hwnd));
+    second.Select();
+    EXPECT_TRUE(IsWindowVisible(other.hwnd));
+    RECT otherPlace = RectInParent(other.hwnd);
+    EXPECT_EQ(otherPlace.left, kTabPageMargin);
+    EXPECT_EQ(otherPlace.top, second.ItemRect().bottom + 1 + kTabPageMargin);
 
     // A record that names no tab changes nothing.
     TabPage none;

@@ -343,9 +343,10 @@ void TabPage::AttachControl(Control& attached)
         SetParent(attached.hwnd, tabWindow);
     hasControl = true;
     MarkPage(attached.hwnd, index);
-    if (CurrentSelection(tabWindow) == index)
-        Layout();
-    else
+    // Placed now whichever tab is selected, so that it shows in its place
+    // when its tab is selected later.
+    Layout();
+    if (CurrentSelection(tabWindow) != index)
         attached.Hide();
 }
 

@@ -41,8 +41,8 @@ struct TabPage {
     bool SetText(const String& newText);
     // The tab's text as the control holds it now (TCM_GETITEMA).
     String Text();
-    // Moves the control's window into the tab control (SetParent) and shows it
-    // while this tab is selected, laid out below the tabs; hidden otherwise.
+    // Moves the control's window into the tab control (SetParent), lays it out
+    // below the tabs and shows it while this tab is selected, hidden otherwise.
     // A control attached before stays where it is.
     void AttachControl(Control& attached);
     // Places the attached control in the tab control's client area below the
