@@ -8,7 +8,8 @@
     PAGE(dialogs, "Dialogs")     \
     PAGE(system, "System")       \
     PAGE(images, "Images")       \
-
+    PAGE(controls, "Controls")   \
+    PAGE(tabs, "Tabs")           \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)
