@@ -37,6 +37,7 @@
 #include "controls/message_boxes.h"
 #include "richtext/rtf_builders.h"
 #include "richtext/rtf_markup.h"
+#include "richtext/rich_text_box.h"
 #include "system/system.h"
 #include "system/mouse.h"
 #include "system/console.h"

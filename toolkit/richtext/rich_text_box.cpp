@@ -1,0 +1,429 @@
+#include "rich_text_box.h"
+
+#include <richedit.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const char kRichEditClass[] = "RICHEDIT";
+const char kCreationText[] = "RichTextBox";
+const char kRtfSignature[] = "{\\rtf";
+const DWORD kRichTextBoxStyle = WS_CHILD | WS_TABSTOP;
+
+// The character format record of Rich Edit 1.0 is 60 bytes on every build.
+static_assert(sizeof(CHARFORMATA) == 60, "CHARFORMAT of 60 bytes");
+static_assert((ENM_CHANGE | ENM_SCROLL) == 5, "change and scroll notices");
+static_assert((SCF_SELECTION | SCF_WORD) == 3, "the word at the selection");
+
+// What EM_STREAMIN reads from: the text and how far the control has read.
+struct StreamSource {
+    const char* text;
+    std::size_t length;
+    std::size_t offset;
+};
+
+// The control asks for the next piece of at most `size` bytes; a piece of 0
+// bytes ends the stream.
+DWORD CALLBACK ReadNextPiece(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read)
+{
+    StreamSource* source = reinterpret_cast<StreamSource*>(cookie);
+    std::size_t left = source->length - source->offset;
+    std::size_t count = size < 0 ? 0 : static_cast<std::size_t>(size);
+    if (count > left)
+        count = left;
+    std::memcpy(buffer, source->text + source->offset, count);
+    source->offset += count;
+    *read = static_cast<LONG>(count);
+    return 0;
+}
+
+}  // namespace
+
+bool StreamIntoRichEdit(HWND window, const char* text, std::size_t length)
+{
+    if (window == NULL)
+        return false;
+    const std::size_t signatureLength = sizeof kRtfSignature - 1;
+    bool rtf = length >= signatureLength && std::memcmp(text, kRtfSignature, signatureLength) == 0;
+    StreamSource source = {text, length, 0};
+    EDITSTREAM stream;
+    ZeroMemory(&stream, sizeof stream);
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+    stream.pfnCallback = ReadNextPiece;
+    SendMessageA(window, EM_STREAMIN, rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError == 0 && source.offset == length;
+}
+
+RichTextBox::RichTextBox(const String& text, int identifier, int x, int y, int width, int height,
+                         const Control& parentControl, bool enabled, bool visible, bool centred,
+                         DWORD style, DWORD exStyle)
+    : Control(), readOnly(false), leftMargin(0), rightMargin(0)
+{
+    BindProperties();
+    id = identifier;
+    parent = parentControl.hwnd;
+    Create(text, x, y, width, height, enabled, visible, centred, style, exStyle);
+}
+
+RichTextBox::RichTextBox(HWND window) : Control(window), readOnly(false), leftMargin(0), rightMargin(0)
+{
+    BindProperties();
+}
+
+void RichTextBox::BindProperties()
+{
+    RichText.Bind(this, &RichTextBox::GetRichText, &RichTextBox::SetRichText);
+    SelectedText.Bind(this, &RichTextBox::GetSelectedText, &RichTextBox::SetSelectedText);
+    HasSelection.Bind(this, &RichTextBox::GetHasSelection, NULL);
+    SelectionStart.Bind(this, &RichTextBox::GetSelectionStart, NULL);
+    SelectionEnd.Bind(this, &RichTextBox::GetSelectionEnd, NULL);
+    SelectionLength.Bind(this, &RichTextBox::GetSelectionLength, NULL);
+    CaretPosition.Bind(this, &RichTextBox::GetCaretPosition, &RichTextBox::SetCaretPosition);
+    LineCount.Bind(this, &RichTextBox::GetLineCount, NULL);
+    CurrentLine.Bind(this, &RichTextBox::GetCurrentLine, NULL);
+    CurrentLineStart.Bind(this, &RichTextBox::GetCurrentLineStart, NULL);
+    CurrentLineLength.Bind(this, &RichTextBox::GetCurrentLineLength, NULL);
+    FirstVisibleChar.Bind(this, &RichTextBox::GetFirstVisibleChar, NULL);
+    TopRightChar.Bind(this, &RichTextBox::GetTopRightChar, NULL);
+    BottomLeftChar.Bind(this, &RichTextBox::GetBottomLeftChar, NULL);
+    BottomRightChar.Bind(this, &RichTextBox::GetBottomRightChar, NULL);
+    ReadOnly.Bind(this, &RichTextBox::GetReadOnly, &RichTextBox::SetReadOnly);
+    LeftMargin.Bind(this, &RichTextBox::GetLeftMargin, &RichTextBox::SetLeftMargin);
+    RightMargin.Bind(this, &RichTextBox::GetRightMargin, &RichTextBox::SetRightMargin);
+}
+
+void RichTextBox::Create(const String& text, int x, int y, int width, int height, bool enabled,
+                         bool visible, bool centred, DWORD style, DWORD exStyle)
+{
+    hwnd = CreateWindowExA(exStyle, kRichEditClass, kCreationText, style | kRichTextBoxStyle, x, y,
+                           width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(NULL), NULL);
+    if (hwnd == NULL)
+        return;
+    LRESULT mask = SendMessageA(hwnd, EM_GETEVENTMASK, 0, 0);
+    SendMessageA(hwnd, EM_SETEVENTMASK, 0, mask | ENM_CHANGE | ENM_SCROLL);
+    SetWindowTextA(hwnd, text.CStr());
+    MoveWindow(hwnd, x, y, width, height, TRUE);
+    SendMessageA(hwnd, EM_EXLIMITTEXT, 0, 0);
+    SetDefaultFont();
+    if (centred)
+        Centre();
+    if (!enabled)
+        Disable();
+    if (visible)
+        Show();
+}
+
+// The window text: what the control shows, paragraphs ending in "\r\n".
+String RichTextBox::GetRichText()
+{
+    return Text.Read();
+}
+
+// Streamed in rather than set as window text: Rich Edit 1.0 reads RTF only
+// from a stream, and a stream is also how it takes a large document fastest.
+void RichTextBox::SetRichText(const String& text)
+{
+    StreamIntoRichEdit(hwnd, text.data(), text.size());
+}
+
+CHARRANGE RichTextBox::Selection()
+{
+    CHARRANGE range = {0, 0};
+    if (hwnd != NULL)
+        SendMessageA(hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+}
+
+// The characters between the selection's ends, taken from the window text.
+String RichTextBox::GetSelectedText()
+{
+    CHARRANGE range = Selection();
+    if (range.cpMax <= range.cpMin || range.cpMin < 0)
+        return String();
+    String text = Text.Read();
+    if (static_cast<std::size_t>(range.cpMin) >= text.size())
+        return String();
+    return String(text.substr(static_cast<std::size_t>(range.cpMin),
+                              static_cast<std::size_t>(range.cpMax - range.cpMin)));
+}
+
+// EM_REPLACESEL, then EM_SETSEL over the inserted text.
+void RichTextBox::SetSelectedText(const String& text)
+{
+    CHARRANGE before = Selection();
+    ReplaceSelection(text);
+    SendMessageA(hwnd, EM_SETSEL, before.cpMin, before.cpMin + text.Length.Read());
+}
+
+bool RichTextBox::GetHasSelection()
+{
+    CHARRANGE range = Selection();
+    return range.cpMin != range.cpMax;
+}
+
+int RichTextBox::GetSelectionStart()
+{
+    return Selection().cpMin;
+}
+
+int RichTextBox::GetSelectionEnd()
+{
+    return Selection().cpMax;
+}
+
+int RichTextBox::GetSelectionLength()
+{
+    CHARRANGE range = Selection();
+    return range.cpMax - range.cpMin;
+}
+
+int RichTextBox::GetCaretPosition()
+{
+    return Selection().cpMin;
+}
+
+// EM_SETSEL with both ends at the position.
+void RichTextBox::SetCaretPosition(int position)
+{
+    SendMessageA(hwnd, EM_SETSEL, position, position);
+}
+
+int RichTextBox::GetLineCount()
+{
+    return static_cast<int>(SendMessageA(hwnd, EM_GETLINECOUNT, 0, 0));
+}
+
+// EM_EXLINEFROMCHAR of the selection start.
+int RichTextBox::GetCurrentLine()
+{
+    return static_cast<int>(SendMessageA(hwnd, EM_EXLINEFROMCHAR, 0, Selection().cpMin));
+}
+
+int RichTextBox::GetCurrentLineStart()
+{
+    return LineStart(GetCurrentLine());
+}
+
+int RichTextBox::GetCurrentLineLength()
+{
+    return LineLength(GetCurrentLine());
+}
+
+// A rich edit control takes the point of EM_CHARFROMPOS by address (POINTL),
+// where a plain edit control takes packed coordinates.
+int RichTextBox::CharFromPoint(int x, int y)
+{
+    if (hwnd == NULL)
+        return 0;
+    POINTL point = {x, y};
+    return static_cast<int>(SendMessageA(hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&point)));
+}
+
+int RichTextBox::GetFirstVisibleChar()
+{
+    return CharFromPoint(0, 0);
+}
+
+int RichTextBox::GetTopRightChar()
+{
+    return CharFromPoint(ClientWidth.Read(), 0);
+}
+
+int RichTextBox::GetBottomLeftChar()
+{
+    return CharFromPoint(0, ClientHeight.Read());
+}
+
+int RichTextBox::GetBottomRightChar()
+{
+    return CharFromPoint(ClientWidth.Read(), ClientHeight.Read());
+}
+
+bool RichTextBox::GetReadOnly()
+{
+    return readOnly;
+}
+
+void RichTextBox::SetReadOnly(bool value)
+{
+    readOnly = value;
+    SendMessageA(hwnd, EM_SETREADONLY, value ? TRUE : FALSE, 0);
+}
+
+int RichTextBox::GetLeftMargin()
+{
+    return leftMargin;
+}
+
+// EM_SETMARGINS, EC_LEFTMARGIN: the width in the low word.
+void RichTextBox::SetLeftMargin(int pixels)
+{
+    leftMargin = pixels;
+    SendMessageA(hwnd, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(pixels, 0));
+}
+
+int RichTextBox::GetRightMargin()
+{
+    return rightMargin;
+}
+
+// EM_SETMARGINS, EC_RIGHTMARGIN: the width in the high word.
+void RichTextBox::SetRightMargin(int pixels)
+{
+    rightMargin = pixels;
+    SendMessageA(hwnd, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, pixels));
+}
+
+// EM_SETCHARFORMAT on the selection with the effect in both mask and effects.
+void RichTextBox::SetCharacterEffect(DWORD effect)
+{
+    CHARFORMATA format;
+    ZeroMemory(&format, sizeof format);
+    format.cbSize = sizeof format;
+    format.dwMask = effect;
+    format.dwEffects = effect;
+    SendMessageA(hwnd, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+void RichTextBox::SetSelectionBold()
+{
+    SetCharacterEffect(CFM_BOLD);
+}
+
+void RichTextBox::SetSelectionItalic()
+{
+    SetCharacterEffect(CFM_ITALIC);
+}
+
+void RichTextBox::SetSelectionUnderline()
+{
+    SetCharacterEffect(CFM_UNDERLINE);
+}
+
+// EM_SETCHARFORMAT with CFM_COLOR over the range the flags name.
+void RichTextBox::SetCharacterColor(COLORREF color, WPARAM range)
+{
+    CHARFORMATA format;
+    ZeroMemory(&format, sizeof format);
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR;
+    format.dwEffects = 0;
+    format.crTextColor = color;
+    SendMessageA(hwnd, EM_SETCHARFORMAT, range, reinterpret_cast<LPARAM>(&format));
+}
+
+void RichTextBox::SetSelectionColor(COLORREF color)
+{
+    SetCharacterColor(color, SCF_SELECTION);
+}
+
+void RichTextBox::SetAllTextColor(COLORREF color)
+{
+    SetCharacterColor(color, SCF_ALL);
+}
+
+void RichTextBox::SetWordColor(COLORREF color)
+{
+    SetCharacterColor(color, SCF_SELECTION | SCF_WORD);
+}
+
+void RichTextBox::SetBackColor(COLORREF color)
+{
+    SendMessageA(hwnd, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(color));
+}
+
+void RichTextBox::HideSelection()
+{
+    SendMessageA(hwnd, EM_HIDESELECTION, TRUE, 0);
+}
+
+void RichTextBox::ShowSelection()
+{
+    SendMessageA(hwnd, EM_HIDESELECTION, FALSE, 0);
+}
+
+void RichTextBox::ReplaceSelection(const String& text)
+{
+    SendMessageA(hwnd, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text.CStr()));
+}
+
+int RichTextBox::LineStart(int line)
+{
+    return static_cast<int>(SendMessageA(hwnd, EM_LINEINDEX, line, 0));
+}
+
+// EM_LINELENGTH takes a character of the line, here its first.
+int RichTextBox::LineLength(int line)
+{
+    return static_cast<int>(SendMessageA(hwnd, EM_LINELENGTH, LineStart(line), 0));
+}
+
+int RichTextBox::LineFromChar(int position)
+{
+    return static_cast<int>(SendMessageA(hwnd, EM_LINEFROMCHAR, position, 0));
+}
+
+void RichTextBox::Undo()
+{
+    SendMessageA(hwnd, EM_UNDO, 0, 0);
+}
+
+// EM_FINDTEXTEX downwards over [start, end); -1 when the text is longer than the range.
+int RichTextBox::FindInRange(const String& text, int start, int end, bool wholeWord)
+{
+    if (hwnd == NULL || text.Length.Read() > end - start)
+        return -1;
+    FINDTEXTEXA find;
+    ZeroMemory(&find, sizeof find);
+    find.chrg.cpMin = start;
+    find.chrg.cpMax = end;
+    find.lpstrText = const_cast<char*>(text.CStr());
+    WPARAM flags = wholeWord ? FR_DOWN | FR_WHOLEWORD : FR_DOWN;
+    return static_cast<int>(SendMessageA(hwnd, EM_FINDTEXTEX, flags, reinterpret_cast<LPARAM>(&find)));
+}
+
+int RichTextBox::Find(const String& text, bool wholeWord)
+{
+    return FindInRange(text, 0, GetWindowTextLengthA(hwnd), wholeWord);
+}
+
+int RichTextBox::FindInLine(const String& text, int line, bool wholeWord)
+{
+    int start = LineStart(line);
+    if (start < 0)
+        return -1;
+    return FindInRange(text, start, start + LineLength(line), wholeWord);
+}
+
+// The file's size in text mode is an upper bound of what a read gives: CR LF
+// pairs come back as one byte and the rest of the buffer stays zero.
+bool RichTextBox::LoadFile(const String& path)
+{
+    if (hwnd == NULL)
+        return false;
+    FILE* file = std::fopen(path.CStr(), "r");
+    if (file == NULL)
+        return false;
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0)
+        size = std::ftell(file);
+    if (size < 0 || size == LONG_MAX || std::fseek(file, 0, SEEK_SET) != 0) {
+        std::fclose(file);
+        return false;
+    }
+    std::vector<char> buffer(static_cast<std::size_t>(size) + 1, '\0');
+    std::size_t read = std::fread(buffer.data(), 1, static_cast<std::size_t>(size), file);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        return false;
+    buffer[read] = '\0';
+    SetRichText(String(buffer.data()));
+    InvalidateRect(hwnd, NULL, TRUE);
+    return true;
+}

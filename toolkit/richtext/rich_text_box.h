@@ -1,0 +1,136 @@
+// The toolkit's wrapper of the Rich Edit 1.0 control ("RICHEDIT", whose
+// library the start-up loads).
+#ifndef WICKER_RICHTEXT_RICH_TEXT_BOX_H
+#define WICKER_RICHTEXT_RICH_TEXT_BOX_H
+
+#include <windows.h>
+#include <richedit.h>
+
+#include <cstddef>
+
+#include "foundation/control.h"
+#include "foundation/property.h"
+#include "foundation/string.h"
+
+// Replaces the whole content of a rich edit window by streaming the text in
+// (EM_STREAMIN): as RTF when it begins with "{\rtf", else as plain text.
+// True when the control took every byte without an error.
+bool StreamIntoRichEdit(HWND window, const char* text, std::size_t length);
+
+// A rich edit window with the selection, line, search and formatting
+// operations of the control. Positions are character positions as the control
+// counts them (a paragraph break counts as the "\r\n" the window text holds).
+struct RichTextBox : Control {
+    // Read: the window text (plain, as the control shows it). Write: replaces
+    // the content; text beginning with "{\rtf" is read as an RTF document.
+    Property<RichTextBox, String> RichText;
+    // The selected characters; writing replaces the selection and selects
+    // what was inserted.
+    Property<RichTextBox, String> SelectedText;
+    // Read only: start and end of the selection differ.
+    Property<RichTextBox, bool> HasSelection;
+    // Read only: the selection (EM_EXGETSEL) and its length.
+    Property<RichTextBox, int> SelectionStart;
+    Property<RichTextBox, int> SelectionEnd;
+    Property<RichTextBox, int> SelectionLength;
+    // The selection start; writing collapses the selection there.
+    Property<RichTextBox, int> CaretPosition;
+    // Read only: EM_GETLINECOUNT, and the line of the selection start, its
+    // first character and its length.
+    Property<RichTextBox, int> LineCount;
+    Property<RichTextBox, int> CurrentLine;
+    Property<RichTextBox, int> CurrentLineStart;
+    Property<RichTextBox, int> CurrentLineLength;
+    // Read only: the character nearest each corner of the client area (EM_CHARFROMPOS).
+    Property<RichTextBox, int> FirstVisibleChar;
+    Property<RichTextBox, int> TopRightChar;
+    Property<RichTextBox, int> BottomLeftChar;
+    Property<RichTextBox, int> BottomRightChar;
+    // Read: the value last written (false at first). Write: EM_SETREADONLY.
+    Property<RichTextBox, bool> ReadOnly;
+    // Read: the value last written (0 at first). Write: EM_SETMARGINS, in pixels.
+    Property<RichTextBox, int> LeftMargin;
+    Property<RichTextBox, int> RightMargin;
+
+    // Creates the window on the parent: class "RICHEDIT", style | WS_CHILD |
+    // WS_TABSTOP, change and scroll notices on, the text, place and size given,
+    // the default text limit, DEFAULT_GUI_FONT; centred in the parent when
+    // `centred`, disabled unless `enabled`, shown when `visible`.
+    RichTextBox(const String& text, int identifier, int x, int y, int width, int height,
+                const Control& parentControl, bool enabled, bool visible, bool centred, DWORD style,
+                DWORD exStyle);
+    // Adopts an existing rich edit window.
+    explicit RichTextBox(HWND window);
+
+    // Switch the effect on for the selection (EM_SETCHARFORMAT, SCF_SELECTION); never off.
+    void SetSelectionBold();
+    void SetSelectionItalic();
+    void SetSelectionUnderline();
+    // Text colour of the selection, of all the text, of the word at the selection.
+    void SetSelectionColor(COLORREF color);
+    void SetAllTextColor(COLORREF color);
+    void SetWordColor(COLORREF color);
+    // Background colour of the whole control (EM_SETBKGNDCOLOR).
+    void SetBackColor(COLORREF color);
+    // EM_HIDESELECTION TRUE / FALSE.
+    void HideSelection();
+    void ShowSelection();
+    // EM_REPLACESEL.
+    void ReplaceSelection(const String& text);
+    // First character of the line (EM_LINEINDEX), its length, the line of a position.
+    int LineStart(int line);
+    int LineLength(int line);
+    int LineFromChar(int position);
+    // EM_UNDO.
+    void Undo();
+    // Where the first match of the text starts in the whole text (whole words
+    // only when asked), or -1.
+    int Find(const String& text, bool wholeWord);
+    // The same within one line.
+    int FindInLine(const String& text, int line, bool wholeWord);
+    // Reads the file (text mode) and shows it through RichText, repainting
+    // the whole control; false, with nothing changed, when the file cannot be
+    // opened or read.
+    bool LoadFile(const String& path);
+
+private:
+    bool readOnly;
+    int leftMargin;
+    int rightMargin;
+
+    void BindProperties();
+    void Create(const String& text, int x, int y, int width, int height, bool enabled, bool visible,
+                bool centred, DWORD style, DWORD exStyle);
+    void SetCharacterColor(COLORREF color, WPARAM range);
+    void SetCharacterEffect(DWORD effect);
+    CHARRANGE Selection();
+    int FindInRange(const String& text, int start, int end, bool wholeWord);
+    int CharFromPoint(int x, int y);
+
+    String GetRichText();
+    void SetRichText(const String& text);
+    String GetSelectedText();
+    void SetSelectedText(const String& text);
+    bool GetHasSelection();
+    int GetSelectionStart();
+    int GetSelectionEnd();
+    int GetSelectionLength();
+    int GetCaretPosition();
+    void SetCaretPosition(int position);
+    int GetLineCount();
+    int GetCurrentLine();
+    int GetCurrentLineStart();
+    int GetCurrentLineLength();
+    int GetFirstVisibleChar();
+    int GetTopRightChar();
+    int GetBottomLeftChar();
+    int GetBottomRightChar();
+    bool GetReadOnly();
+    void SetReadOnly(bool value);
+    int GetLeftMargin();
+    void SetLeftMargin(int pixels);
+    int GetRightMargin();
+    void SetRightMargin(int pixels);
+};
+
+#endif
