@@ -196,9 +196,10 @@ FUZZ_INPUTS ?= 1000000
 FUZZ_SEED  ?= 1
 fuzz: native build64 $(BUILD)/wineprefix64/system.reg
 	sh tests/richtext/run_fuzz.sh $(CURDIR)/$(NATIVE)/tests/richtext/rtf_fuzz $(CURDIR)/$(BUILD)/fuzz/rtf $(FUZZ_SECONDS)
-	@for f in base64 text_stream; do \
+	@for f in base64 text_stream tips_file; do \
 	    echo "== $${f}_fuzz for $(FUZZ_SECONDS) s"; mkdir -p $(BUILD)/fuzz/$$f/corpus; \
-	    (cd $(BUILD)/fuzz/$$f && $(CURDIR)/$(NATIVE)/tests/toolkit/$${f}_fuzz corpus \
+	    seeds=$(CURDIR)/tests/toolkit/fuzz_seeds/$$f; [ -d $$seeds ] || seeds=; \
+	    (cd $(BUILD)/fuzz/$$f && $(CURDIR)/$(NATIVE)/tests/toolkit/$${f}_fuzz corpus $$seeds \
 	        -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
 	        -print_final_stats=1) || exit 1; \
 	done
