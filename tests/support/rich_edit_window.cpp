@@ -1,26 +1,6 @@
 #include "rich_edit_window.h"
 
-#include <cstring>
-
-namespace {
-
-struct StreamSource {
-    const std::string* text;
-    std::size_t offset;
-};
-
-DWORD CALLBACK ReadDocument(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read)
-{
-    StreamSource* source = reinterpret_cast<StreamSource*>(cookie);
-    std::size_t left = source->text->size() - source->offset;
-    std::size_t count = left < static_cast<std::size_t>(size) ? left : static_cast<std::size_t>(size);
-    std::memcpy(buffer, source->text->data() + source->offset, count);
-    source->offset += count;
-    *read = static_cast<LONG>(count);
-    return 0;
-}
-
-}  // namespace
+#include "wicker.h"
 
 RichEditWindow::RichEditWindow(const std::string& rtf)
 {
@@ -28,11 +8,7 @@ RichEditWindow::RichEditWindow(const std::string& rtf)
                              GetModuleHandleA(NULL), NULL);
     SendMessageA(window, EM_EXLIMITTEXT, 0, 0x7fffffff);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    StreamSource source = {&rtf, 0};
-    EDITSTREAM stream = {};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
-    stream.pfnCallback = ReadDocument;
-    SendMessageA(window, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    StreamIntoRichEdit(window, rtf.data(), rtf.size());
 }
 
 RichEditWindow::~RichEditWindow()

@@ -11,8 +11,8 @@
 class RichEditWindow {
 public:
     // Creates the window with the toolkit's text font (DEFAULT_GUI_FONT, as
-    // its rich text box sets it) and streams the document in as RTF
-    // (EM_STREAMIN, SF_RTF).
+    // its rich text box sets it) and streams the document in as the rich
+    // text box does (StreamIntoRichEdit).
     explicit RichEditWindow(const std::string& rtf);
     ~RichEditWindow();
     RichEditWindow(const RichEditWindow&) = delete;
