@@ -77,6 +77,27 @@ TEST(RtfCoreTest, BuildersLetAnyTextFollow)
     }
 }
 
+// Text that is not markup is shown byte for byte, tags and RTF syntax included.
+TEST(RtfCoreTest, PlainTextShowsAsWritten)
+{
+    const struct {
+        const char* text;
+        const char* body;
+        const char* shown;
+    } cases[] = {
+        {"", "", ""},
+        {"{Braces} and \\ back\\slash", "\\{Braces\\} and \\\\ back\\\\slash", "{Braces} and \\ back\\slash"},
+        {"<b>not bold</b> \\par x", "<b>not bold</b> \\\\par x", "<b>not bold</b> \\par x"},
+        {"a\r\nb\nc\rd", "a\\par b\\par c\\par d", "a\nb\nc\nd"},
+        {"}{\\", "\\}\\{\\\\", "}{\\"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(rtfcore::PlainText(c.text), c.body) << c.text;
+        std::string document = rtfcore::Header() + rtfcore::FontSize(rtfcore::PlainText(c.text), 16) + rtfcore::End();
+        EXPECT_EQ(rtfreference::PlainText(document), c.shown) << c.text;
+    }
+}
+
 // Linear work: 128 KB of breaks, tags and backslashes converts, and its
 // visible text survives (a quadratic pass would time out under the sanitizers).
 TEST(RtfCoreTest, LargeMarkupKeepsItsText)

@@ -66,3 +66,8 @@ String RtfLink(const String& shownText, const String& target)
 {
     return String(rtfcore::Link(shownText, target));
 }
+
+String RtfPlainText(const String& text)
+{
+    return String(rtfcore::PlainText(text));
+}

@@ -27,5 +27,8 @@ String RtfAlignRight(const String& text);
 String RtfCentre(const String& text);
 // A hyperlink field to `target` showing `shownText` red and underlined.
 String RtfLink(const String& shownText, const String& target);
+// The text as it stands, for text that is not markup (a title a user wrote):
+// backslashes and braces escaped, line breaks as paragraph breaks.
+String RtfPlainText(const String& text);
 
 #endif

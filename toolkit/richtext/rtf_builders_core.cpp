@@ -104,6 +104,26 @@ std::string Link(const std::string& shownText, const std::string& target)
     return result;
 }
 
+std::string PlainText(const std::string& text)
+{
+    std::string result;
+    result.reserve(text.size() + text.size() / 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\\' || c == '{' || c == '}') {
+            result += '\\';
+            result += c;
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            result += "\\par ";
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
 std::string DelimitedWord(const char* controlWord, const std::string& text)
 {
     std::string result(controlWord);

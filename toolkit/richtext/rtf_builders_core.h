@@ -32,6 +32,10 @@ std::string Centre(const std::string& text);
 // inserted unchanged between quotation marks.
 std::string Link(const std::string& shownText, const std::string& target);
 
+// The text shown as it stands: backslashes and braces escaped, each line
+// break (CR LF, LF or a lone CR) a paragraph break. Tags are text here.
+std::string PlainText(const std::string& text);
+
 // The control word followed by the text, with a blank between them unless
 // the text begins with a backslash: a letter, digit, hyphen or blank right
 // after a control word would be read as part of it.
