@@ -58,15 +58,18 @@ bool StreamIntoRichEdit(HWND window, const char* text, std::size_t length)
     return stream.dwError == 0 && source.offset == length;
 }
 
+RichTextBox::RichTextBox() : Control(), readOnly(false), leftMargin(0), rightMargin(0)
+{
+    BindProperties();
+}
+
 RichTextBox::RichTextBox(const String& text, int identifier, int x, int y, int width, int height,
                          const Control& parentControl, bool enabled, bool visible, bool centred,
                          DWORD style, DWORD exStyle)
     : Control(), readOnly(false), leftMargin(0), rightMargin(0)
 {
     BindProperties();
-    id = identifier;
-    parent = parentControl.hwnd;
-    Create(text, x, y, width, height, enabled, visible, centred, style, exStyle);
+    Create(text, identifier, x, y, width, height, parentControl, enabled, visible, centred, style, exStyle);
 }
 
 RichTextBox::RichTextBox(HWND window) : Control(window), readOnly(false), leftMargin(0), rightMargin(0)
@@ -96,14 +99,17 @@ void RichTextBox::BindProperties()
     RightMargin.Bind(this, &RichTextBox::GetRightMargin, &RichTextBox::SetRightMargin);
 }
 
-void RichTextBox::Create(const String& text, int x, int y, int width, int height, bool enabled,
-                         bool visible, bool centred, DWORD style, DWORD exStyle)
+bool RichTextBox::Create(const String& text, int identifier, int x, int y, int width, int height,
+                         const Control& parentControl, bool enabled, bool visible, bool centred,
+                         DWORD style, DWORD exStyle)
 {
+    id = identifier;
+    parent = parentControl.hwnd;
     hwnd = CreateWindowExA(exStyle, kRichEditClass, kCreationText, style | kRichTextBoxStyle, x, y,
                            width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleA(NULL), NULL);
     if (hwnd == NULL)
-        return;
+        return false;
     LRESULT mask = SendMessageA(hwnd, EM_GETEVENTMASK, 0, 0);
     SendMessageA(hwnd, EM_SETEVENTMASK, 0, mask | ENM_CHANGE | ENM_SCROLL);
     SetWindowTextA(hwnd, text.CStr());
@@ -116,6 +122,7 @@ void RichTextBox::Create(const String& text, int x, int y, int width, int height
         Disable();
     if (visible)
         Show();
+    return true;
 }
 
 // The window text: what the control shows, paragraphs ending in "\r\n".

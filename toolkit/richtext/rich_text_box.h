@@ -52,11 +52,18 @@ struct RichTextBox : Control {
     Property<RichTextBox, int> LeftMargin;
     Property<RichTextBox, int> RightMargin;
 
+    // No window, no parent.
+    RichTextBox();
+    // Creates the window at once (Create).
+    RichTextBox(const String& text, int identifier, int x, int y, int width, int height,
+                const Control& parentControl, bool enabled, bool visible, bool centred, DWORD style,
+                DWORD exStyle);
     // Creates the window on the parent: class "RICHEDIT", style | WS_CHILD |
     // WS_TABSTOP, change and scroll notices on, the text, place and size given,
     // the default text limit, DEFAULT_GUI_FONT; centred in the parent when
-    // `centred`, disabled unless `enabled`, shown when `visible`.
-    RichTextBox(const String& text, int identifier, int x, int y, int width, int height,
+    // `centred`, disabled unless `enabled`, shown when `visible`. False when
+    // the window could not be created.
+    bool Create(const String& text, int identifier, int x, int y, int width, int height,
                 const Control& parentControl, bool enabled, bool visible, bool centred, DWORD style,
                 DWORD exStyle);
     // Adopts an existing rich edit window.
@@ -99,8 +106,6 @@ private:
     int rightMargin;
 
     void BindProperties();
-    void Create(const String& text, int x, int y, int width, int height, bool enabled, bool visible,
-                bool centred, DWORD style, DWORD exStyle);
     void SetCharacterColor(COLORREF color, WPARAM range);
     void SetCharacterEffect(DWORD effect);
     CHARRANGE Selection();
