@@ -38,6 +38,8 @@
 #include "richtext/rtf_builders.h"
 #include "richtext/rtf_markup.h"
 #include "richtext/rich_text_box.h"
+#include "richtext/tips_file.h"
+#include "richtext/tips_dialog.h"
 #include "system/system.h"
 #include "system/mouse.h"
 #include "system/console.h"
