@@ -37,7 +37,7 @@ RUNCACHE   := $(BUILD64)/CMakeCache.txt
 endif
 
 .PHONY: all deps build build64 native test test32 test64 bench fuzz play screenshots soak dist clean \
-        gallery gallery-screenshots
+        gallery gallery-screenshots gallery-tips
 
 all: build build64
 
@@ -207,6 +207,15 @@ fuzz: native build64 $(BUILD)/wineprefix64/system.reg
 	mkdir -p $(BUILD)/fuzz/picture_mutation
 	cd $(BUILD)/fuzz/picture_mutation && $(WINEENV64) $(XVFB) $(WINE64) \
 	    $(CURDIR)/$(BUILD64)/tests/toolkit/picture_mutation_fuzz.exe $(FUZZ_INPUTS) $(FUZZ_SEED) $(FUZZ_SECONDS)
+
+# Writes the gallery's sample tips file again from the tips listed in
+# gallery/sample_tips/make_sample_tips.cpp (the file is kept in the tree and
+# copied beside gallery.exe by the build).
+gallery-tips:
+	mkdir -p $(BUILD)
+	c++ -std=c++17 -Wall -Wextra -Itoolkit gallery/sample_tips/make_sample_tips.cpp \
+	    toolkit/richtext/tips_file.cpp -o $(BUILD)/make_sample_tips
+	$(BUILD)/make_sample_tips gallery/sample.tips
 
 # The native benchmarks are timed in a tree of their own, without sanitizers.
 $(BENCHNATIVE)/CMakeCache.txt: | deps

@@ -10,6 +10,7 @@
     PAGE(images, "Images")       \
     PAGE(controls, "Controls")   \
     PAGE(tabs, "Tabs")           \
+    PAGE(richtext, "Rich text")  \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)
