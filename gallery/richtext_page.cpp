@@ -13,10 +13,11 @@ enum {
 
 const char kFirstMarkup[] =
     "<B>Rich text</B> from markup\r\n"
-    "Type <b>bold</b>, <i>italic</i> and <u>underlined</u> words;<br>"
-    "a line break or <BR> starts a new line.\r\n"
+    "Type <b>bold</b>, <i>italic</i> and <u>underlined</u> words.\r\n"
+    "A line break starts a new line,<br>and so does the BR tag.\r\n"
     "{Braces} and C:\\back\\slashes show as typed.\r\n"
-    "<RIGHT>Right-aligned from here on.";
+    "<CENTER>Centred from here on\r\n"
+    "<RIGHT>and right-aligned from here.\r\n";
 
 TextBox editor;
 RichTextBox shown;
