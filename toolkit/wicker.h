@@ -32,6 +32,8 @@
 #include "controls/sunken_frame.h"
 #include "controls/tab.h"
 #include "controls/image_button.h"
+#include "controls/list_boxes.h"
+#include "controls/combo_box.h"
 #include "controls/text_file.h"
 #include "controls/form.h"
 #include "controls/message_boxes.h"
