@@ -11,6 +11,7 @@
     PAGE(controls, "Controls")   \
     PAGE(tabs, "Tabs")           \
     PAGE(richtext, "Rich text")  \
+    PAGE(lists, "Lists")         \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)
