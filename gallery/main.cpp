@@ -24,7 +24,14 @@ Form mainForm;
 std::vector<Form> pageForms;
 int shownPage = -1;
 
-// Builds the page the first time it is shown, then shows it alone.
+// The page button of a page, adopted from the main form.
+Control PageButton(int index)
+{
+    return Control(GetDlgItem(mainForm.hwnd, kFirstPageButton + index));
+}
+
+// Builds the page the first time it is shown, then shows it alone; the button
+// of the page on show is greyed, so the column tells where the user is.
 void ShowPage(int index)
 {
     if (index == shownPage)
@@ -35,8 +42,11 @@ void ShowPage(int index)
                     kPageHeight, kFormPopup, true, false, false, false, false, mainForm, true);
         galleryPages[index].build(page);
     }
-    if (shownPage >= 0)
+    if (shownPage >= 0) {
         pageForms[shownPage].Hide();
+        PageButton(shownPage).Enable();
+    }
+    PageButton(index).Disable();
     page.Show();
     shownPage = index;
     mainForm.Text = String("Wicker gallery - ") + galleryPages[index].title;
