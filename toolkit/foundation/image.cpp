@@ -7,6 +7,7 @@
 #include "system/bmp_file.h"
 #include "system/byte_buffer.h"
 #include "system/resampler.h"
+#include "system/whole_file.h"
 
 namespace {
 
@@ -14,35 +15,6 @@ namespace {
 const int kIconFileSide = 64;
 // Larger files are not read: their size no longer fits the buffer's length.
 const DWORD kLargestPictureFile = 0x7fffffff;
-
-// The whole file in the buffer (CreateFileA, GetFileSize, ReadFile). False when
-// it cannot be opened, is empty, or ends before its size is read: a file cut
-// short is treated as unreadable rather than decoded in part.
-bool ReadWholeFile(const String& path, ByteBuffer& buffer)
-{
-    if (!FileExists(path))
-        return false;
-    HANDLE file = CreateFileA(path.CStr(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD size = GetFileSize(file, NULL);
-    bool complete = false;
-    if (size != INVALID_FILE_SIZE && size > 0 && size <= kLargestPictureFile) {
-        buffer = ByteBuffer(static_cast<int>(size));
-        BYTE* target = buffer.Buffer.Read();
-        DWORD total = 0;
-        while (target != NULL && total < size) {
-            DWORD got = 0;
-            if (!ReadFile(file, target + total, size - total, &got, NULL) || got == 0)
-                break;
-            total += got;
-        }
-        complete = target != NULL && total == size;
-    }
-    CloseHandle(file);
-    return complete;
-}
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include "../foundation/image.h"
 #include "byte_buffer.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -14,8 +15,6 @@ namespace {
 // addition costing as much as the region is large; small pieces merged
 // pairwise, as a merge sort does, keep the whole build close to linear.
 const size_t kPieceRects = 64;
-// Larger region files are not read.
-const DWORD kLargestRegionFile = 0x7fffffff;
 
 // Unites pieces into one region: each new piece is merged with the last one
 // while both hold as many pieces, so at most about log2(pieces) regions are
@@ -121,32 +120,6 @@ private:
 inline COLORREF PixelColour(const BYTE* pixel)
 {
     return RGB(pixel[2], pixel[1], pixel[0]);
-}
-
-bool ReadWholeFile(const String& path, ByteBuffer& buffer)
-{
-    if (path.empty())
-        return false;
-    HANDLE file = CreateFileA(path.CStr(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD size = GetFileSize(file, NULL);
-    bool complete = false;
-    if (size != INVALID_FILE_SIZE && size > 0 && size <= kLargestRegionFile) {
-        buffer = ByteBuffer(static_cast<int>(size));
-        BYTE* target = buffer.Buffer.Read();
-        DWORD total = 0;
-        while (target != NULL && total < size) {
-            DWORD got = 0;
-            if (!ReadFile(file, target + total, size - total, &got, NULL) || got == 0)
-                break;
-            total += got;
-        }
-        complete = target != NULL && total == size;
-    }
-    CloseHandle(file);
-    return complete;
 }
 
 }  // namespace
