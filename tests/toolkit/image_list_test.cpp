@@ -89,6 +89,34 @@ TEST(ImageListTest, DestroyForgetsTheHandle)
     list.Destroy();
 }
 
+// A window keeps one holder per place; replacing, clearing and the window's
+// end each let go of exactly the holder they should.
+TEST(ImageListTest, AWindowKeepsOneHolderPerPlace)
+{
+    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    ASSERT_NE(window, nullptr);
+    ImageList first(kSmallIcons), second(kSmallIcons);
+    EXPECT_TRUE(KeepImageListWithWindow(window, 0, first));
+    EXPECT_TRUE(KeepImageListWithWindow(window, 3, second));
+    EXPECT_EQ(first.Holders(), 2);
+    EXPECT_EQ(second.Holders(), 2);
+
+    EXPECT_TRUE(KeepImageListWithWindow(window, 0, second));
+    EXPECT_EQ(first.Holders(), 1);
+    EXPECT_EQ(second.Holders(), 3);
+    EXPECT_TRUE(KeepImageListWithWindow(window, 0, ImageList()));
+    EXPECT_EQ(second.Holders(), 2);
+
+    EXPECT_FALSE(KeepImageListWithWindow(window, 4, first));
+    EXPECT_FALSE(KeepImageListWithWindow(window, -1, first));
+    EXPECT_EQ(first.Holders(), 1);
+
+    DestroyWindow(window);
+    EXPECT_EQ(second.Holders(), 1);
+    EXPECT_FALSE(KeepImageListWithWindow(window, 0, first));
+    EXPECT_EQ(first.Holders(), 1);
+}
+
 TEST(ImageListTest, CopyFromReplacesTheListWithSmallCopies)
 {
     ImageList source(kStandardIcons);

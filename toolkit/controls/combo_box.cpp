@@ -17,10 +17,6 @@ static_assert((kComboBoxStyle | kComboBoxListOnlyStyle) ==
 
 namespace {
 
-const UINT_PTR kComboSubclassId = 0x57434258;  // "WCBX"
-// On the combo box's window: the ImageList holder it keeps for the list it shows.
-const char kImagesProp[] = "Wicker.ComboImages";
-
 const ControlKind kComboBoxKind = {
     WC_COMBOBOXEXA,
     "ComboBox",
@@ -35,17 +31,6 @@ LRESULT Send(HWND combo, UINT message, WPARAM wParam, const String& text)
 bool Succeeds(HWND combo, UINT message, WPARAM wParam)
 {
     return combo != NULL && SendMessageA(combo, message, wParam, 0) != CB_ERR;
-}
-
-// Releases the image list holder when the window goes.
-LRESULT CALLBACK ComboKeepProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                               DWORD_PTR)
-{
-    if (message == WM_NCDESTROY) {
-        delete static_cast<ImageList*>(RemovePropA(window, kImagesProp));
-        RemoveWindowSubclass(window, ComboKeepProc, kComboSubclassId);
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -81,10 +66,7 @@ bool ComboBox::Create(const String& text, int identifier, int x, int y, int widt
     if (listOnly)
         style |= kComboBoxListOnlyStyle;
     ControlPlacement place = {text, identifier, x, y, width, height, enabled, visible, centred, exStyle};
-    if (!CreateBasicControl(*this, kComboBoxKind, style, place, parentControl))
-        return false;
-    SetWindowSubclass(hwnd, ComboKeepProc, kComboSubclassId, 0);
-    return true;
+    return CreateBasicControl(*this, kComboBoxKind, style, place, parentControl);
 }
 
 int ComboBox::GetSelectedIndex()
@@ -109,14 +91,9 @@ HIMAGELIST ComboBox::SetImageList(const ImageList& list)
 {
     if (hwnd == NULL)
         return NULL;
-    ImageList* kept = list.handle != NULL ? new ImageList(list) : NULL;
     HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
         SendMessageA(hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list.handle)));
-    delete static_cast<ImageList*>(GetPropA(hwnd, kImagesProp));
-    if (kept != NULL)
-        SetPropA(hwnd, kImagesProp, kept);
-    else
-        RemovePropA(hwnd, kImagesProp);
+    KeepImageListWithWindow(hwnd, 0, list);
     return before;
 }
 

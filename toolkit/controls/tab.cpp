@@ -10,8 +10,6 @@ namespace {
 const UINT_PTR kTabSubclassId = 0x57544142;  // "WTAB"
 // On a page control's window: its tab's index + 1.
 const char kPageProp[] = "Wicker.TabPage";
-// On the tab control's window: the ImageList holder it keeps for the list it shows.
-const char kImagesProp[] = "Wicker.TabImages";
 // The kind that gets a dialog frame.
 const int kFramedKind = 8;
 
@@ -95,7 +93,6 @@ LRESULT CALLBACK TabForwardProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     if (message == WM_NCDESTROY) {
-        delete static_cast<ImageList*>(RemovePropA(window, kImagesProp));
         RemoveWindowSubclass(window, TabForwardProc, kTabSubclassId);
         return DefSubclassProc(window, message, wParam, lParam);
     }
@@ -195,14 +192,9 @@ HIMAGELIST Tab::SetImageList(const ImageList& list)
 {
     if (hwnd == NULL)
         return NULL;
-    ImageList* kept = list.handle != NULL ? new ImageList(list) : NULL;
     HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
         SendMessageA(hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list.handle)));
-    delete static_cast<ImageList*>(GetPropA(hwnd, kImagesProp));
-    if (kept != NULL)
-        SetPropA(hwnd, kImagesProp, kept);
-    else
-        RemovePropA(hwnd, kImagesProp);
+    KeepImageListWithWindow(hwnd, 0, list);
     return before;
 }
 

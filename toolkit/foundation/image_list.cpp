@@ -1,5 +1,7 @@
 #include "image_list.h"
 
+#include "kept_handles.h"
+
 namespace {
 
 const int kIcons24Side = 24;
@@ -223,4 +225,12 @@ void ImageList::SetIconHeight(int height)
 {
     if (handle != NULL)
         ImageList_SetIconSize(handle, GetIconWidth(), height);
+}
+
+bool KeepImageListWithWindow(HWND window, int place, const ImageList& list)
+{
+    if (place < 0 || place > kKeptImageListLast - kKeptImageList)
+        return false;
+    ImageList* kept = list.handle != NULL ? new ImageList(list) : NULL;
+    return KeepWithWindow(window, static_cast<KeptSlot>(kKeptImageList + place), kept);
 }

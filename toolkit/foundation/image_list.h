@@ -68,6 +68,9 @@ struct ImageList {
     // list holding copies of the other's icons in order; nothing when the
     // other has no list or is this one.
     void CopyFrom(const ImageList& other);
+    // Number of holders sharing the list (copies and windows keeping it); 0
+    // for none.
+    long Holders() const { return share.Holders(); }
 
 private:
     void BindProperties();
@@ -82,6 +85,15 @@ private:
 
     SharedImageList share;
 };
+
+// Gives the window a holder of its own of the list, so the list lives while
+// the window shows it, whatever becomes of the caller's copies. A control may
+// show several lists: place 0 to 3 names which (a control's own list kinds,
+// such as LVSIL_NORMAL, LVSIL_SMALL, LVSIL_STATE; 0 for a control with one).
+// The holder kept there before is released; a list with no handle keeps
+// nothing. The window's WM_NCDESTROY releases what it still keeps. False when
+// the window is missing or the place is outside 0 to 3.
+bool KeepImageListWithWindow(HWND window, int place, const ImageList& list);
 
 // The side in pixels of the icons of a size kind.
 int IconSideOfKind(int sizeKind);

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include "image_list.h"
+
 namespace {
 
 const UINT_PTR kKeeperSubclassId = 0x57494B52;  // "WIKR"
@@ -13,6 +15,10 @@ const char* const kSlotNames[kKeptSlotCount] = {
     "Wicker.ToolTip",
     "Wicker.Bitmap",
     "Wicker.Icon",
+    "Wicker.ImageList0",
+    "Wicker.ImageList1",
+    "Wicker.ImageList2",
+    "Wicker.ImageList3",
 };
 
 void Release(KeptSlot slot, HANDLE handle)
@@ -30,6 +36,8 @@ void Release(KeptSlot slot, HANDLE handle)
         DestroyIcon(static_cast<HICON>(handle));
         break;
     default:
+        if (slot >= kKeptImageList && slot <= kKeptImageListLast)
+            delete static_cast<ImageList*>(handle);
         break;
     }
 }

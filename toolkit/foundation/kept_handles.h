@@ -6,8 +6,16 @@
 #include <windows.h>
 
 // What a window keeps, one of each: a tooltip window (destroyed), a bitmap
-// (deleted), an icon (destroyed).
-enum KeptSlot { kKeptToolTip, kKeptBitmap, kKeptIcon, kKeptSlotCount };
+// (deleted), an icon (destroyed), and up to four image list holders (an
+// ImageList* sharing the list, deleted; see KeepImageListWithWindow).
+enum KeptSlot {
+    kKeptToolTip,
+    kKeptBitmap,
+    kKeptIcon,
+    kKeptImageList,
+    kKeptImageListLast = kKeptImageList + 3,
+    kKeptSlotCount
+};
 
 // The window keeps the handle in the slot from now on; the handle it kept
 // there before is released (unless it is the same one). The window's
