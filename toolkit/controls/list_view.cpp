@@ -1,0 +1,166 @@
+#include "list_view.h"
+
+#include "basic_control.h"
+#include "list_view_text.h"
+
+static_assert(kListViewStyle == (WS_CHILD | WS_TABSTOP | LVS_SHAREIMAGELISTS | LVS_ICON),
+              "list view style");
+
+namespace {
+
+const ControlKind kListViewKind = {
+    "SysListView32",
+    "ListView",
+    {kStepText, kStepMove, kStepSize, kStepFont, kStepCentre, kStepDisable, kStepShow, kStepEnd}};
+
+bool Arrange(HWND list, WPARAM how)
+{
+    return list != NULL && SendMessageA(list, LVM_ARRANGE, how, 0) != 0;
+}
+
+}  // namespace
+
+// ---- ListViewItem ----
+
+ListViewItem::ListViewItem() : list(NULL), item(), index(-1), text() {}
+
+bool ListViewItem::Delete()
+{
+    if (list == NULL || index < 0)
+        return false;
+    return SendMessageA(list, LVM_DELETEITEM, index, 0) != 0;
+}
+
+String ListViewItem::Text()
+{
+    return ListViewCellText(list, index, 0);
+}
+
+// ---- ListView ----
+
+ListView::ListView() : itemCount(0)
+{
+    ClearBasicControl(*this);
+    BindProperties();
+}
+
+ListView::ListView(const String& text, int identifier, int x, int y, int width, int height,
+                   Control parentControl, bool enabled, bool visible, bool centred, DWORD exStyle)
+    : itemCount(0)
+{
+    ClearBasicControl(*this);
+    BindProperties();
+    Create(text, identifier, x, y, width, height, parentControl, enabled, visible, centred,
+           exStyle);
+}
+
+void ListView::BindProperties()
+{
+    SelectedIndex.Bind(this, &ListView::GetSelectedIndex, NULL);
+    Count.Bind(this, &ListView::GetCount, NULL);
+    BackgroundColor.Bind(this, &ListView::GetBackgroundColor, NULL);
+}
+
+bool ListView::Create(const String& text, int identifier, int x, int y, int width, int height,
+                      Control parentControl, bool enabled, bool visible, bool centred,
+                      DWORD exStyle)
+{
+    itemCount = 0;
+    ControlPlacement place = {text, identifier, x, y, width, height, enabled, visible, centred, exStyle};
+    return CreateBasicControl(*this, kListViewKind, kListViewStyle, place, parentControl);
+}
+
+int ListView::GetSelectedIndex()
+{
+    if (hwnd == NULL)
+        return -1;
+    return static_cast<int>(
+        SendMessageA(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
+int ListView::GetCount()
+{
+    return static_cast<int>(SendMessageA(hwnd, LVM_GETITEMCOUNT, 0, 0));
+}
+
+COLORREF ListView::GetBackgroundColor()
+{
+    return static_cast<COLORREF>(SendMessageA(hwnd, LVM_GETBKCOLOR, 0, 0));
+}
+
+HIMAGELIST ListView::SetImageList(const ImageList& list)
+{
+    if (hwnd == NULL)
+        return NULL;
+    HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
+        SendMessageA(hwnd, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(list.handle)));
+    KeepImageListWithWindow(hwnd, LVSIL_NORMAL, list);
+    return before;
+}
+
+ListViewItem ListView::Add(const String& text, int image)
+{
+    ListViewItem added;
+    if (hwnd == NULL)
+        return added;
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    // Asks for the place after every item added so far; once items have been
+    // deleted that is past the end, and the control appends the item.
+    item.iItem = itemCount;
+    item.pszText = const_cast<char*>(text.CStr());
+    item.cchTextMax = text.Length;
+    item.iImage = image;
+    itemCount += 1;
+    LRESULT index = SendMessageA(hwnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    if (index < 0)
+        return added;
+    // The record names the item where the control put it, so that Delete
+    // removes this item and no other.
+    item.pszText = NULL;
+    added.list = hwnd;
+    added.item = item;
+    added.index = static_cast<int>(index);
+    added.text = text;
+    return added;
+}
+
+String ListView::ItemText(int index)
+{
+    return ListViewCellText(hwnd, index, 0);
+}
+
+bool ListView::DeleteAll()
+{
+    return hwnd != NULL && SendMessageA(hwnd, LVM_DELETEALLITEMS, 0, 0) != 0;
+}
+
+bool ListView::ArrangeDefault()
+{
+    return Arrange(hwnd, LVA_DEFAULT);
+}
+
+bool ListView::ArrangeLeft()
+{
+    return Arrange(hwnd, LVA_ALIGNLEFT);
+}
+
+bool ListView::ArrangeTop()
+{
+    return Arrange(hwnd, LVA_ALIGNTOP);
+}
+
+bool ListView::SnapToGrid()
+{
+    return Arrange(hwnd, LVA_SNAPTOGRID);
+}
+
+bool ListView::SetBackgroundColor(COLORREF colour)
+{
+    return SetListViewBackground(hwnd, colour);
+}
+
+bool ListView::SetTextColor(COLORREF colour)
+{
+    return SetListViewTextColour(hwnd, colour);
+}
