@@ -1,7 +1,8 @@
-// Starts tuckle.exe in a given folder, waits for its main window, closes it
-// and reports whether the game came up and ended cleanly.
+// Starts a program in a given folder, waits for its main window, closes it
+// and reports whether the program came up and ended cleanly. By default the
+// program is the game, tuckle.exe, whose caption starts "Tuckle's - ".
 //
-// Usage: launch_check.exe <game folder>
+// Usage: launch_check.exe <folder> [<program> <caption start>]
 #include <windows.h>
 
 #include <cstdio>
@@ -12,11 +13,12 @@
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: launch_check <game folder>\n");
+        std::fprintf(stderr, "usage: launch_check <folder> [<program> <caption start>]\n");
         return 2;
     }
     std::string folder = argv[1];
-    std::string program = folder + "\\tuckle.exe";
+    std::string program = folder + "\\" + (argc > 3 ? argv[2] : "tuckle.exe");
+    const char* caption = argc > 3 ? argv[3] : "Tuckle's - ";
     std::string line = "\"" + program + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
@@ -27,7 +29,7 @@ int main(int argc, char** argv)
     }
     HWND window = NULL;
     for (int i = 0; i < 300 && !window; ++i) {
-        window = FindVisibleWindow(pi.dwProcessId, "Tuckle's - ");
+        window = FindVisibleWindow(pi.dwProcessId, caption);
         if (!window) Sleep(50);
     }
     int status = 0;
@@ -43,10 +45,10 @@ int main(int argc, char** argv)
     DWORD exitCode = 1;
     if (WaitForSingleObject(pi.hProcess, 15000) != WAIT_OBJECT_0) {
         TerminateProcess(pi.hProcess, 1);
-        std::printf("launch check: the game did not end\n");
+        std::printf("launch check: the program did not end\n");
         status = 1;
     } else if (GetExitCodeProcess(pi.hProcess, &exitCode) && exitCode != 0) {
-        std::printf("launch check: the game ended with status %lu\n", exitCode);
+        std::printf("launch check: the program ended with status %lu\n", exitCode);
         status = 1;
     }
     CloseHandle(pi.hThread);

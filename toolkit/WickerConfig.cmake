@@ -1,0 +1,3 @@
+# find_package(Wicker) gives the imported target Wicker::wicker: the static
+# library with its include folder and the system libraries it calls.
+include("${CMAKE_CURRENT_LIST_DIR}/WickerTargets.cmake")
