@@ -40,6 +40,7 @@
 #include "controls/text_file.h"
 #include "controls/form.h"
 #include "controls/message_boxes.h"
+#include "controls/menus.h"
 #include "richtext/rtf_builders.h"
 #include "richtext/rtf_markup.h"
 #include "richtext/rich_text_box.h"
