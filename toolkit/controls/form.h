@@ -169,10 +169,12 @@ struct Form : Control {
     // Removes the icon; false when it was not shown or the shell refused.
     bool RemoveTrayIcon();
 
-private:
+protected:
     // The member values a form starts with, its properties bound to itself;
-    // takes the next trayId.
+    // takes the next trayId. The MDI frame's creation starts with it too.
     void InitialiseMembers();
+
+private:
     COLORREF GetSelectedColorValue();
     void SetDialogProcedureValue(DLGPROC procedure);
     // Fills the record's window, icon and tip.

@@ -791,9 +791,13 @@ INT_PTR CALLBACK QuitOnCloseProc(HWND, UINT message, WPARAM, LPARAM)
 INT_PTR CALLBACK HideOnCloseProc(HWND window, UINT message, WPARAM, LPARAM)
 {
     if (message == WM_CLOSE) {
+        // Without a wrapper (the program let it go) the window hides all the
+        // same: a close box that does nothing would leave the user stuck.
         Control* wrapper = ControlFromWindow(window);
-        if (wrapper != NULL)
+        if (wrapper != NULL && wrapper->hwnd == window)
             wrapper->Hide();
+        else
+            ShowWindow(window, SW_HIDE);
     }
     return 0;
 }

@@ -255,7 +255,8 @@ Control ControlView(const Control& other);
 
 // Dialog procedure: WM_CLOSE posts the quit message (exit code 0). Returns 0.
 INT_PTR CALLBACK QuitOnCloseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Dialog procedure: WM_CLOSE hides the wrapper in GWLP_USERDATA. Returns 0.
+// Dialog procedure: WM_CLOSE hides the wrapper in GWLP_USERDATA (the window
+// itself when no wrapper names it any more). Returns 0.
 INT_PTR CALLBACK HideOnCloseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Dialog procedure: WM_CLOSE posts the quit message; WM_SIZE makes the
 // `fillChild` window of the wrapper in GWLP_USERDATA fill its parent. Returns 0.
