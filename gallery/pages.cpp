@@ -12,6 +12,8 @@
     PAGE(tabs, "Tabs")           \
     PAGE(richtext, "Rich text")  \
     PAGE(lists, "Lists")         \
+    PAGE(mdi, "MDI")             \
+    PAGE(splitter, "Splitter")   \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)

@@ -4,7 +4,8 @@
 //
 // Usage: gallery_screenshots.exe <gallery.exe> <unix output folder>
 //        gallery_screenshots.exe <gallery.exe> -
-// With "-" no pictures are taken: every page is only opened and closed again,
+// A page listed in openedWindows is pictured with the window one of its
+// buttons opens. With "-" no pictures are taken: every page is only opened and closed again,
 // and the run fails when a page shows no window or the gallery does not end
 // cleanly (the test suite runs it so).
 #include <windows.h>
@@ -77,6 +78,65 @@ std::vector<std::string> PageNames(const std::string& gallery)
     return names;
 }
 
+// A page whose picture shows a window that one of its buttons opens: the
+// button is pressed, and the page is pictured with that window over it as
+// <page>.png, the window alone as <page>-<picture>.png.
+struct OpenedWindow {
+    const char* page;
+    const char* button;
+    const char* caption;
+    const char* picture;
+};
+const OpenedWindow openedWindows[] = {
+    {"mdi", "Open MDI window", "MDI window", "window"},
+};
+
+struct ButtonSearch {
+    const char* text;
+    HWND found;
+};
+
+BOOL CALLBACK MatchButton(HWND window, LPARAM parameter)
+{
+    ButtonSearch* search = reinterpret_cast<ButtonSearch*>(parameter);
+    char text[128] = "";
+    GetWindowTextA(window, text, sizeof text);
+    if (!IsWindowVisible(window) || std::string(text) != search->text)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// Presses the visible button with the text inside the window the way a click
+// does (WM_COMMAND with BN_CLICKED to its parent) and waits for the window
+// with the caption to show; null when it does not.
+HWND PressAndWait(HWND window, DWORD processId, const OpenedWindow& opened)
+{
+    ButtonSearch search = {opened.button, NULL};
+    EnumChildWindows(window, MatchButton, reinterpret_cast<LPARAM>(&search));
+    if (search.found == NULL)
+        return NULL;
+    PostMessageA(GetParent(search.found), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(search.found));
+    HWND shown = NULL;
+    for (int i = 0; i < 100 && shown == NULL; ++i) {
+        Sleep(100);
+        shown = FindVisibleWindow(processId, opened.caption);
+    }
+    // Time to paint before the picture.
+    Sleep(500);
+    return shown;
+}
+
+const OpenedWindow* OpenedWindowOf(const std::string& page)
+{
+    for (const OpenedWindow& opened : openedWindows)
+        if (page == opened.page)
+            return &opened;
+    return NULL;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -114,8 +174,16 @@ int main(int argc, char** argv)
             TerminateProcess(process, 1);
             ++failures;
         } else {
+            const OpenedWindow* opened = OpenedWindowOf(name);
+            HWND second = opened != NULL ? PressAndWait(window, processId, *opened) : NULL;
+            if (opened != NULL && second == NULL) {
+                std::fprintf(stderr, "the %s page did not open \"%s\"\n", name.c_str(),
+                             opened->caption);
+                ++failures;
+            }
+            std::string secondName = second != NULL ? name + "-" + opened->picture : "";
             if (pictures)
-                Shoot(window, name.c_str());
+                Shoot(window, name.c_str(), second, second != NULL ? secondName.c_str() : NULL);
             else
                 std::printf("opened %s\n", name.c_str());
             PostMessageA(window, WM_CLOSE, 0, 0);

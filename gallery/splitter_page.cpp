@@ -1,0 +1,56 @@
+// Splitter: a list of topics on the left and a rich text pane on the right,
+// with a bar between them that the user drags to share the page.
+#include "pages.h"
+
+namespace {
+
+enum {
+    kTopics = 1,
+    kNotes,
+    kBar,
+};
+
+const int kMargin = 10;
+const int kBarAt = 190;
+
+ListBox topics;
+RichTextBox notes;
+Splitter bar;
+
+INT_PTR CALLBACK SplitterProc(HWND, UINT message, WPARAM wParam, LPARAM)
+{
+    // The bar reports every move with its identifier: the panes follow it.
+    if (message == WM_COMMAND && LOWORD(wParam) == kBar) {
+        bar.Relayout();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+void splitter_page(Form& page)
+{
+    page.DialogProcedure = SplitterProc;
+    int height = page.ClientHeight - 2 * kMargin;
+    topics.Create("", kTopics, kMargin, kMargin, kBarAt - kMargin, height, page, true, true, false,
+                  WS_EX_CLIENTEDGE);
+    const char* const names[] = {"Apples", "Blackberries", "Cherries", "Damsons",
+                                 "Elderberries", "Figs", "Gooseberries", "Hazelnuts"};
+    for (const char* name : names)
+        topics.Add(name);
+    notes.Create("", kNotes, kBarAt + kSplitterThickness, kMargin,
+                 page.ClientWidth - kMargin - kBarAt - kSplitterThickness, height, page, true, true,
+                 false, ES_MULTILINE | WS_VSCROLL, WS_EX_CLIENTEDGE);
+    notes.RichText = RtfHeader() +
+                     RtfFromMarkup("<B>Drag the bar</B> between the list and this pane.\r\n"
+                                   "The list keeps its left edge and this pane its right edge; "
+                                   "the bar stops 80 pixels from either side.\r\n") +
+                     RtfEnd();
+
+    bar.Create(kBar, page, false, kSplitterThickness, true, WS_EX_STATICEDGE);
+    bar.Attach(0, {&topics});
+    bar.Attach(1, {&notes});
+    bar.SetRange(80, page.ClientWidth - 80);
+    bar.SetPosition(kBarAt);
+}
