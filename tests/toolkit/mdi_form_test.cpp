@@ -67,8 +67,11 @@ TEST_F(MDIFormTest, TheClientFillsTheFrameAndFollowsItsSize)
     EXPECT_EQ(0x52300001u, static_cast<DWORD>(frame.container.GetStyle()));
     EXPECT_EQ(frame.container.hwnd, frame.fillChild);
 
-    for (int width : {500, 350}) {
+    for (int width : {500, 350, 420}) {
         SCOPED_TRACE(width);
+        // The last size with a procedure of the program's own on the frame.
+        if (width == 420)
+            frame.DialogProcedure = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
         frame.Resize(width, 300, false);
         RECT client = RectInParent(frame.container.hwnd);
         SIZE room = ClientSize(frame.hwnd);
@@ -99,6 +102,26 @@ TEST_F(MDIFormTest, ChildrenAreCreatedCountedAndTheLastIsActive)
     EXPECT_EQ(children[2].hwnd, frame.ActiveChild());
     EXPECT_EQ(children[2].hwnd,
               reinterpret_cast<HWND>(SendMessageA(frame.container.hwnd, WM_MDIGETACTIVE, 0, 0)));
+}
+
+// The window menu lists the children, and choosing one's entry brings it to
+// the front as the active child.
+TEST_F(MDIFormTest, TheWindowMenuListsAndActivatesTheChildren)
+{
+    MenuBar bar(frame);
+    MenuItem window = bar.AddMenu("&Window", 10);
+    window.AddItem("&Cascade", 11);
+    ASSERT_TRUE(frame.SetWindowMenu(window.subMenu));
+    std::vector<Form> children = AddThree();
+    int items = GetMenuItemCount(window.subMenu);
+    char text[64] = "";
+    GetMenuStringA(window.subMenu, items - 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_NE(nullptr, std::strstr(text, "Three")) << text;
+    EXPECT_EQ(kFirstMDIChildId, GetMenuItemID(window.subMenu, items - 3));
+
+    SendMessageA(frame.hwnd, WM_COMMAND, kFirstMDIChildId, 0);
+    EXPECT_EQ(children[0].hwnd, frame.ActiveChild());
+    EXPECT_EQ(children[0].hwnd, GetWindow(frame.container.hwnd, GW_CHILD));
 }
 
 // Closing a child hides it and leaves the frame and the message loop alone,

@@ -85,6 +85,35 @@ LRESULT CALLBACK MDIChildProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+const UINT_PTR kMDIFrameSubclassId = 0x574D4446;  // "WMDF"
+
+// The frame keeps its client window stretched over its client area, and
+// lets the window menu's child entries activate their children, whatever
+// dialog procedure the program installs on the frame. The client's handle is
+// the subclass's data: the frame needs no wrapper for it.
+LRESULT CALLBACK MDIFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                              UINT_PTR, DWORD_PTR data)
+{
+    HWND client = reinterpret_cast<HWND>(data);
+    switch (message) {
+    case WM_SIZE: {
+        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        Control(client).FillParent();
+        return result;
+    }
+    case WM_COMMAND:
+        if (lParam == 0 && LOWORD(wParam) >= kFirstMDIChildId)
+            return DefFrameProcA(window, client, message, wParam, lParam);
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, MDIFrameProc, kMDIFrameSubclassId);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 }  // namespace
 
 MDIForm::MDIForm() : Form()
@@ -135,9 +164,13 @@ bool MDIForm::Create(const String& caption, int x, int y, int width, int height,
     SetClientBackground(container.hwnd, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), false);
     container.FillParent();
 
-    // Every WM_SIZE of the frame stretches the client over its client area again.
+    // Every WM_SIZE of the frame stretches the client over its client area
+    // again: the dialog procedure does while it is the stock one, the
+    // subclass also once the program has installed its own.
     fillChild = container.hwnd;
     SetDialogProcedure(QuitOnCloseFillProc);
+    SetWindowSubclass(hwnd, MDIFrameProc, kMDIFrameSubclassId,
+                      reinterpret_cast<DWORD_PTR>(container.hwnd));
 
     if (!enabled)
         Disable();

@@ -15,8 +15,10 @@
 const UINT kFirstMDIChildId = 50000;
 
 // A top-level form whose client area is an MDI client ("MDICLIENT", wrapped
-// by `container`), stretched over it on every resize. Closing the frame ends
-// the message loop (QuitOnCloseFillProc); closing a child only hides it.
+// by `container`), stretched over it on every resize whatever dialog
+// procedure the program installs. Closing the frame ends the message loop
+// (QuitOnCloseFillProc, until the program installs its own procedure);
+// closing a child only hides it.
 //
 //     MDIForm frame("Documents", 0, 0, 640, 480, kFormStandard);
 //     Form letter = frame.AddChild("Letter", 10, 10, 300, 200, kFormStandard);
@@ -24,8 +26,7 @@ const UINT kFirstMDIChildId = 50000;
 //
 // The frame's and every child's user-data word names the wrapper that the
 // program keeps (a moved wrapper takes the word along; a destroyed one takes
-// itself out), so keep the frame's wrapper for the frame's life: its
-// procedure finds the client window through it.
+// itself out); the frame finds its client without it.
 struct MDIForm : Form {
     // The MDI client window; its parent is the frame.
     Control container;
@@ -81,9 +82,10 @@ struct MDIForm : Form {
 
     // The active child window (WM_MDIGETACTIVE); null when there is none.
     HWND ActiveChild();
-    // Lists the children in the menu's popup (WM_MDISETMENU with the frame's
-    // current menu bar), so the user can pick one by its caption; then redraws
-    // the menu bar. False without a client window.
+    // Lists the children at the end of the pop-up menu (WM_MDISETMENU with
+    // the frame's current menu bar), so the user can pick one by its caption
+    // and bring it to the front; then redraws the menu bar. False without a
+    // client window.
     bool SetWindowMenu(HMENU windowMenu);
 };
 
