@@ -1,48 +1,47 @@
-// MDI: a button opens a frame window holding three child forms, with a bar of
-// buttons at its top that cascade and tile them. Closing the frame or a child
-// only hides it; the button shows the frame again.
+// MDI: a button opens a frame window holding three child forms; its Window
+// menu cascades, tiles and arranges them and lists them by caption. Closing
+// the frame or a child only hides it; the button shows them again.
 #include "pages.h"
 
 namespace {
 
 enum {
     kOpen = 1,
+    kWindowMenu = 100,
     kCascade,
     kTileVertical,
     kTileHorizontal,
+    kArrangeIcons,
 };
-
-const int kBarHeight = 34;
 
 MDIForm frame;
 Form children[3];
 Control page;
 
-// The frame's procedure: the client area below the bar of buttons, the
-// buttons' commands, and closing that hides instead of ending the program.
+// The frame's procedure: the Window menu's commands, and closing that hides
+// the frame instead of ending the program. The frame keeps its client area
+// filled by itself.
 INT_PTR CALLBACK FrameProc(HWND, UINT message, WPARAM wParam, LPARAM)
 {
-    switch (message) {
-    case WM_CLOSE:
+    if (message == WM_CLOSE) {
         frame.Hide();
         return TRUE;
-    case WM_SIZE:
-        MoveWindow(frame.container.hwnd, 0, kBarHeight, frame.ClientWidth,
-                   frame.ClientHeight - kBarHeight, TRUE);
+    }
+    if (message != WM_COMMAND)
+        return FALSE;
+    switch (LOWORD(wParam)) {
+    case kCascade:
+        frame.Cascade(false);
         return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case kCascade:
-            frame.Cascade(false);
-            return TRUE;
-        case kTileVertical:
-            frame.TileVertical(false);
-            return TRUE;
-        case kTileHorizontal:
-            frame.TileHorizontal(false);
-            return TRUE;
-        }
-        break;
+    case kTileVertical:
+        frame.TileVertical(false);
+        return TRUE;
+    case kTileHorizontal:
+        frame.TileHorizontal(false);
+        return TRUE;
+    case kArrangeIcons:
+        frame.ArrangeIcons();
+        return TRUE;
     }
     return FALSE;
 }
@@ -62,9 +61,14 @@ void OpenFrame()
                  false);
     frame.DialogProcedure = FrameProc;
     frame.SetBackColor(RGB(96, 112, 128));
-    Button("Cascade", kCascade, 6, 4, 90, 26, frame);
-    Button("Tile vertical", kTileVertical, 102, 4, 100, 26, frame);
-    Button("Tile horizontal", kTileHorizontal, 208, 4, 110, 26, frame);
+
+    MenuBar bar(frame);
+    MenuItem window = bar.AddMenu("&Window", kWindowMenu);
+    window.AddItem("&Cascade", kCascade);
+    window.AddItem("Tile &vertically", kTileVertical);
+    window.AddItem("Tile &horizontally", kTileHorizontal);
+    window.AddItem("&Arrange icons", kArrangeIcons);
+    frame.SetWindowMenu(window.subMenu);
 
     const char* const captions[] = {"Letter", "Shopping list", "Notes"};
     const char* const texts[] = {"Dear Tuckle,\r\nthe pets are back.",
@@ -75,7 +79,6 @@ void OpenFrame()
         text.Create(texts[i], 1, 0, 0, 200, 100, children[i], true, true, false, true);
         text.FillParent();
     }
-    frame.UpdateLayout();
     frame.Show();
 }
 
@@ -94,8 +97,8 @@ void mdi_page(Form& pageForm)
 {
     page = Control(pageForm.hwnd);
     pageForm.DialogProcedure = MdiPageProc;
-    Label("An MDI frame holds child forms that the user moves inside it; the buttons "
-          "along its top cascade and tile them.",
+    Label("An MDI frame holds child forms that the user moves inside it; its Window menu "
+          "cascades and tiles them and lists them by caption.",
           0, 10, 10, 560, 40, pageForm);
     Button("Open MDI window", kOpen, 10, 60, 160, 28, pageForm);
 }
