@@ -21,6 +21,23 @@ namespace {
 
 const char kCheckCaption[] = "Wicker runtime check";
 
+// A program's own frame procedure that handles nothing.
+INT_PTR CALLBACK OwnFrameProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+// The arrangement messages the MDI client received.
+std::vector<LoggedMessage> arrangements;
+
+LRESULT CALLBACK ArrangementLogger(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_MDICASCADE || message == WM_MDITILE || message == WM_MDIICONARRANGE)
+        arrangements.push_back({window, message, wParam, lParam});
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 class MDIFormTest : public ::testing::Test {
 protected:
     MDIForm frame;
@@ -71,7 +88,7 @@ TEST_F(MDIFormTest, TheClientFillsTheFrameAndFollowsItsSize)
         SCOPED_TRACE(width);
         // The last size with a procedure of the program's own on the frame.
         if (width == 420)
-            frame.DialogProcedure = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
+            frame.DialogProcedure = OwnFrameProc;
         frame.Resize(width, 300, false);
         RECT client = RectInParent(frame.container.hwnd);
         SIZE room = ClientSize(frame.hwnd);
@@ -160,13 +177,8 @@ TEST_F(MDIFormTest, ArrangementMessagesTable)
         {"TileHorizontal(true)", [](MDIForm& f) { return f.TileHorizontal(true); }, WM_MDITILE, 3},
         {"ArrangeIcons", [](MDIForm& f) { return f.ArrangeIcons(); }, WM_MDIICONARRANGE, 0},
     };
-    static std::vector<LoggedMessage> seen;
-    SUBCLASSPROC logger = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR) -> LRESULT {
-        if (message == WM_MDICASCADE || message == WM_MDITILE || message == WM_MDIICONARRANGE)
-            seen.push_back({window, message, wParam, lParam});
-        return DefSubclassProc(window, message, wParam, lParam);
-    };
+    std::vector<LoggedMessage>& seen = arrangements;
+    SUBCLASSPROC logger = ArrangementLogger;
     std::vector<Form> children = AddThree();
     ASSERT_TRUE(SetWindowSubclass(frame.container.hwnd, logger, 1, 0));
     for (const Row& row : rows) {
