@@ -37,6 +37,7 @@
 #include "controls/list_view_text.h"
 #include "controls/list_view.h"
 #include "controls/table_view.h"
+#include "controls/tree_view.h"
 #include "controls/text_file.h"
 #include "controls/form.h"
 #include "controls/mdi_form.h"
