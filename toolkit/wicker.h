@@ -38,6 +38,8 @@
 #include "controls/list_view.h"
 #include "controls/table_view.h"
 #include "controls/tree_view.h"
+#include "controls/drive_source.h"
+#include "controls/drive_combo_box.h"
 #include "controls/text_file.h"
 #include "controls/form.h"
 #include "controls/mdi_form.h"
