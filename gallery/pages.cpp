@@ -14,6 +14,8 @@
     PAGE(lists, "Lists")         \
     PAGE(mdi, "MDI")             \
     PAGE(splitter, "Splitter")   \
+    PAGE(tree, "Tree")           \
+    PAGE(drives, "Drives")       \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)
