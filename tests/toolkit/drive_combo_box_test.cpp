@@ -133,6 +133,7 @@ TEST_F(DriveComboBoxTest, RefreshRebuildsOnlyAfterTheIntervalKeepingTheSelection
         {100000, 100000, false},
         {100000, 101999, false},
         {100000, 102000, true},
+        {0xFFFFF000, 0xFFFFF100, false},  // 256 ms, the sum past the wrap
         {0xFFFFFC00, 0x00000100, false},  // 1,280 ms across the wrap
         {0xFFFFFC00, 0x00000500, true},   // 2,304 ms across the wrap
     };
