@@ -15,8 +15,7 @@ void ShowChosen()
     if (index < 0)
         chosen.Text = "No drive chosen";
     else
-        chosen.Text = "Chosen drive: " + drives.DriveAt(index) + "   (" + drives.ItemText(index) +
-                      ")";
+        chosen.Text = "Chosen drive: " + drives.DriveAt(index);
 }
 
 INT_PTR CALLBACK DrivesProc(HWND, UINT message, WPARAM wParam, LPARAM)
