@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,8 @@
 
 namespace {
 
-const int kParents = 1000;
+// 1,000 unless the first argument gives another number of top-level items.
+int kParents = 1000;
 const int kChildren = 100;
 const int kRounds = 3;
 
@@ -119,8 +121,10 @@ void Report(const char* what, double ms, double baselineMs)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    if (argc > 1 && std::atoi(argv[1]) > 0)
+        kParents = std::atoi(argv[1]);
     MakeTexts();
     HWND window = CreateWindowExA(0, "STATIC", "tree bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
                                   0, 400, 500, NULL, NULL, GetModuleHandleA(NULL), NULL);
