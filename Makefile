@@ -37,7 +37,7 @@ RUNCACHE   := $(BUILD64)/CMakeCache.txt
 endif
 
 .PHONY: all deps build build64 native test test32 test64 bench fuzz play screenshots soak dist clean \
-        gallery gallery-screenshots gallery-tips
+        gallery gallery-screenshots gallery-tips gallery-clip
 
 all: build build64
 
@@ -216,6 +216,15 @@ gallery-tips:
 	c++ -std=c++17 -Wall -Wextra -Itoolkit gallery/sample_tips/make_sample_tips.cpp \
 	    toolkit/richtext/tips_file.cpp -o $(BUILD)/make_sample_tips
 	$(BUILD)/make_sample_tips gallery/sample.tips
+
+# Writes the gallery's sample clip again with the clip writer of
+# gallery/sample_clip/ (the file is kept in the tree and copied beside
+# gallery.exe by the build; a toolkit test checks that it is up to date).
+gallery-clip:
+	mkdir -p $(BUILD)
+	c++ -std=c++17 -Wall -Wextra gallery/sample_clip/make_sample_clip.cpp \
+	    gallery/sample_clip/avi_clip.cpp -o $(BUILD)/make_sample_clip
+	$(BUILD)/make_sample_clip gallery/sample.avi
 
 # The native benchmarks are timed in a tree of their own, without sanitizers.
 $(BENCHNATIVE)/CMakeCache.txt: | deps
