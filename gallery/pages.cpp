@@ -16,6 +16,7 @@
     PAGE(splitter, "Splitter")   \
     PAGE(tree, "Tree")           \
     PAGE(drives, "Drives")       \
+    PAGE(calendar, "Calendar")   \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)

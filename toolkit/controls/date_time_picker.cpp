@@ -65,11 +65,18 @@ bool DateTimePicker::Current(SYSTEMTIME& time)
            SendMessageA(hwnd, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) == GDT_VALID;
 }
 
-// The day of the week is worked out here: the picker shows the one it is given.
+// The day of the week is worked out here: the picker shows the one it is
+// given. A moment already on show is not set again, so that a picker and a
+// calendar that follow each other's notices never echo one change back and forth.
 bool DateTimePicker::SetCurrent(SYSTEMTIME& time)
 {
     if (hwnd == NULL || !IsValidDateTime(time) || !FillDayOfWeek(time))
         return false;
+    SYSTEMTIME shown;
+    if (Current(shown) && shown.wYear == time.wYear && shown.wMonth == time.wMonth &&
+        shown.wDay == time.wDay && shown.wHour == time.wHour && shown.wMinute == time.wMinute &&
+        shown.wSecond == time.wSecond)
+        return true;
     return SendMessageA(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time)) != 0;
 }
 

@@ -96,7 +96,11 @@ bool MonthCalendar::SetDate(int year, int month, int day)
 {
     if (hwnd == NULL || !IsValidDate(year, month, day))
         return false;
+    // The day on show is not selected again, so that a calendar and a picker
+    // that follow each other's notices never echo one change back and forth.
     SYSTEMTIME date;
+    if (Selected(date) && date.wYear == year && date.wMonth == month && date.wDay == day)
+        return true;
     ZeroMemory(&date, sizeof date);
     date.wYear = static_cast<WORD>(year);
     date.wMonth = static_cast<WORD>(month);
