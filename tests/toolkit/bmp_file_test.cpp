@@ -128,6 +128,77 @@ TEST_F(BmpFileTest, EveryDepthReadsBackWithTheSamePixels)
     EXPECT_EQ(RunUnixCommand("identify -format '%w %h\\n'" + files), sizes);
 }
 
+// The file as GetDIBits describes the bitmap: the headers of its 24- or
+// 32-bit BI_RGB format (16-bit as 5-5-5) and the rows bottom row first.
+std::string FileThroughGetDIBits(HBITMAP bitmap)
+{
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof header;
+    HDC screen = GetDC(NULL);
+    GetDIBits(screen, bitmap, 0, 0, NULL, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    LONG rows = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    header.biHeight = rows;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = static_cast<DWORD>(((header.biWidth * header.biBitCount + 31) / 32) * 4 * rows);
+    header.biClrUsed = header.biClrImportant = 0;
+    BITMAPINFOHEADER asked = header;
+    std::string pixels(header.biSizeImage, '\0');
+    GetDIBits(screen, bitmap, 0, rows, &pixels[0], reinterpret_cast<BITMAPINFO*>(&asked), DIB_RGB_COLORS);
+    ReleaseDC(NULL, screen);
+    std::string file(14, '\0');
+    DWORD size = 54 + header.biSizeImage, offset = 54;
+    file[0] = 'B';
+    file[1] = 'M';
+    std::memcpy(&file[2], &size, 4);
+    std::memcpy(&file[10], &offset, 4);
+    file.append(reinterpret_cast<const char*>(&header), sizeof header);
+    return file + pixels;
+}
+
+// DIB sections whose rows the file can take as they are, and some whose rows
+// it cannot (top-down, padded, bit fields): each is saved byte for byte as
+// GetDIBits reads it.
+TEST_F(BmpFileTest, DibSectionsAreSavedAsGetDIBitsReadsThem)
+{
+    struct Case {
+        int bits, width, height;
+        DWORD compression;
+    } cases[] = {
+        {24, 8, 3, BI_RGB}, {24, 5, 3, BI_RGB},  {24, 4, -3, BI_RGB},
+        {32, 5, 4, BI_RGB}, {16, 6, 2, BI_RGB}, {16, 6, 2, BI_BITFIELDS},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bits << " bits, " << c.width << " x " << c.height);
+        struct {
+            BITMAPINFOHEADER header;
+            DWORD masks[3];
+        } info = {};
+        info.header.biSize = sizeof info.header;
+        info.header.biWidth = c.width;
+        info.header.biHeight = c.height;
+        info.header.biPlanes = 1;
+        info.header.biBitCount = static_cast<WORD>(c.bits);
+        info.header.biCompression = c.compression;
+        info.masks[0] = 0xF800;
+        info.masks[1] = 0x07E0;
+        info.masks[2] = 0x001F;
+        void* bytes = NULL;
+        HBITMAP bitmap =
+            CreateDIBSection(NULL, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bytes, NULL, 0);
+        ASSERT_NE(bitmap, nullptr);
+        size_t stride = ((static_cast<size_t>(c.width) * c.bits + 31) / 32) * 4;
+        size_t rows = c.height < 0 ? -c.height : c.height;
+        // Row bytes only: what lies between the rows is no picture's content.
+        for (size_t row = 0; row < rows; ++row)
+            for (size_t i = 0; i < static_cast<size_t>(c.width) * c.bits / 8; ++i)
+                static_cast<BYTE*>(bytes)[row * stride + i] = static_cast<BYTE>(row * 41 + i * 7 + 1);
+        Image image(bitmap, kOwnHandle);
+        std::string path = PathOf("section.bmp");
+        ASSERT_TRUE(image.Save(String(path.c_str())));
+        EXPECT_EQ(ReadBytes(path), FileThroughGetDIBits(bitmap));
+    }
+}
+
 TEST_F(BmpFileTest, NothingIsWrittenForAnEmptyImage)
 {
     Image empty;

@@ -1,6 +1,7 @@
 #include "bmp_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -8,9 +9,8 @@ namespace {
 const WORD kBmpSignature = 0x4D42;  // "BM"
 const DWORD kFileHeaderSize = 14;
 const DWORD kInfoHeaderSize = 40;
-// Pixels are read and written a band of rows at a time: about a megabyte
-// keeps the memory small and warm whatever the picture's size.
-const size_t kBandBytes = 1 << 20;
+// Rows are read and written a band at a time (see WriteInBands).
+const size_t kBandBytes = 256 * 1024;
 
 // A BITMAPINFO with room for the largest colour table.
 struct FullBitmapInfo {
@@ -59,15 +59,19 @@ void Put32(BYTE* at, DWORD value)
 
 enum WriteResult { kWritten, kNoMemory, kFailed };
 
-// The 14-byte file header for the info header (whose image size is set).
-void FillFileHeader(const BITMAPINFOHEADER& header, BYTE* fileHeader)
+// The file's headers for the info (whose image size is set): the 14-byte
+// file header, the info header and the colour table, BitmapFilePixelOffset
+// bytes in all.
+void FillHeaders(const FullBitmapInfo& info, BYTE* at)
 {
-    DWORD offset = kFileHeaderSize + kInfoHeaderSize +
-                   static_cast<DWORD>(TableEntries(header) * sizeof(RGBQUAD));
-    ZeroMemory(fileHeader, kFileHeaderSize);
-    Put16(fileHeader, kBmpSignature);
-    Put32(fileHeader + 2, offset + header.biSizeImage);
-    Put32(fileHeader + 10, offset);
+    const BITMAPINFOHEADER& header = info.header;
+    DWORD offset = BitmapFilePixelOffset(header);
+    ZeroMemory(at, kFileHeaderSize);
+    Put16(at, kBmpSignature);
+    Put32(at + 2, offset + header.biSizeImage);
+    Put32(at + 10, offset);
+    std::memcpy(at + kFileHeaderSize, &header, kInfoHeaderSize);
+    std::memcpy(at + kFileHeaderSize + kInfoHeaderSize, info.colours, TableEntries(header) * sizeof(RGBQUAD));
 }
 
 // GetDIBits may rewrite the header's size fields: the file keeps its own.
@@ -78,103 +82,99 @@ void RestoreSizes(BITMAPINFOHEADER& header, DWORD imageSize)
     header.biClrImportant = 0;
 }
 
-// Two bands take turns: while a writer thread hands one to the file, the
-// next is read from the bitmap into the other, so reading and writing
-// overlap. Each band has a "filled" and a "free" event; a band of 0 bytes
-// tells the writer to stop. Without the thread the bands are written in turn.
-struct BandWriter {
-    HANDLE file;
-    BYTE* bands[2];
-    size_t sizes[2];
-    HANDLE filled[2];
-    HANDLE free[2];
-    volatile LONG failed;
-
-    static DWORD WINAPI Run(LPVOID parameter)
-    {
-        BandWriter* writer = static_cast<BandWriter*>(parameter);
-        for (int slot = 0;; slot ^= 1) {
-            WaitForSingleObject(writer->filled[slot], INFINITE);
-            if (writer->sizes[slot] == 0)
-                return 0;
-            if (!writer->failed && !WriteAll(writer->file, writer->bands[slot], writer->sizes[slot]))
-                InterlockedExchange(&writer->failed, 1);
-            SetEvent(writer->free[slot]);
-        }
-    }
-};
-
-// A band of rows at a time, bottom row first as the file holds them.
+// Rows are read a band at a time into one buffer, which also carries the
+// file's headers in front of the first band, so the file is written in a few
+// large pieces. A band of 256 KB is small enough to come from the process
+// heap, whose memory is reused, where a larger block would be mapped afresh
+// for every picture and its first touch of each page would cost more than
+// the copy itself.
 WriteResult WriteInBands(HANDLE file, HDC screen, HBITMAP bitmap, FullBitmapInfo& info, size_t stride,
                          LONG rows)
 {
     BITMAPINFOHEADER& header = info.header;
     DWORD imageSize = header.biSizeImage;
+    size_t prefix = BitmapFilePixelOffset(header);
     int bandRows = static_cast<int>(std::min<size_t>(std::max<size_t>(1, kBandBytes / stride),
                                                      static_cast<size_t>(rows)));
-    BandWriter writer = {};
-    writer.file = file;
-    writer.bands[0] = new (std::nothrow) BYTE[stride * bandRows];
-    writer.bands[1] = new (std::nothrow) BYTE[stride * bandRows];
-    if (writer.bands[0] == NULL || writer.bands[1] == NULL) {
-        delete[] writer.bands[0];
-        delete[] writer.bands[1];
+    BYTE* buffer = new (std::nothrow) BYTE[prefix + stride * bandRows];
+    if (buffer == NULL)
         return kNoMemory;
-    }
-    HANDLE thread = NULL;
-    bool eventsMade = true;
-    for (int slot = 0; slot < 2; ++slot) {
-        writer.filled[slot] = CreateEventA(NULL, FALSE, FALSE, NULL);
-        writer.free[slot] = CreateEventA(NULL, FALSE, TRUE, NULL);
-        eventsMade = eventsMade && writer.filled[slot] != NULL && writer.free[slot] != NULL;
-    }
-    if (eventsMade)
-        thread = CreateThread(NULL, 0, BandWriter::Run, &writer, 0, NULL);
-
+    BYTE* band = buffer + prefix;
     bool ok = true;
-    int slot = 0;
-    for (LONG first = 0; ok && first < rows; first += bandRows, slot ^= 1) {
+    for (LONG first = 0; ok && first < rows; first += bandRows) {
         int count = static_cast<int>(std::min<LONG>(bandRows, rows - first));
-        if (thread != NULL)
-            WaitForSingleObject(writer.free[slot], INFINITE);
-        ok = !writer.failed &&
-             GetDIBits(screen, bitmap, static_cast<UINT>(first), static_cast<UINT>(count),
-                       writer.bands[slot], reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == count;
-        if (ok && first == 0) {
-            // The colour table is filled by the first read; nothing is being
-            // written yet.
-            RestoreSizes(header, imageSize);
-            BYTE fileHeader[kFileHeaderSize];
-            FillFileHeader(header, fileHeader);
-            ok = WriteAll(file, fileHeader, sizeof fileHeader) &&
-                 WriteAll(file, &header, kInfoHeaderSize) &&
-                 WriteAll(file, info.colours, TableEntries(header) * sizeof(RGBQUAD));
-        }
+        ok = GetDIBits(screen, bitmap, static_cast<UINT>(first), static_cast<UINT>(count), band,
+                       reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == count;
         if (!ok)
             break;
-        if (thread != NULL) {
-            writer.sizes[slot] = stride * count;
-            SetEvent(writer.filled[slot]);
+        if (first == 0) {
+            // The colour table is filled by the first read.
+            RestoreSizes(header, imageSize);
+            FillHeaders(info, buffer);
+            ok = WriteAll(file, buffer, prefix + stride * count);
         } else {
-            ok = WriteAll(file, writer.bands[slot], stride * count);
+            ok = WriteAll(file, band, stride * count);
         }
     }
-    if (thread != NULL) {
-        // The writer takes the bands in turn: the stop goes into the next one.
-        WaitForSingleObject(writer.free[slot], INFINITE);
-        writer.sizes[slot] = 0;
-        SetEvent(writer.filled[slot]);
-        WaitForSingleObject(thread, INFINITE);
-        CloseHandle(thread);
-        ok = ok && !writer.failed;
+    delete[] buffer;
+    return ok ? kWritten : kFailed;
+}
+
+// True when the section's memory holds the picture's rows bottom row first.
+// A top-down section is not told apart by its header everywhere (Wine reports
+// a positive height for both), so a row that differs from its mirror image
+// is compared with that row as GetDIBits reads it, bottom row first; a
+// picture that is the same upside down is written alike either way.
+bool StoredBottomUp(HDC screen, HBITMAP bitmap, const BITMAPINFOHEADER& header, const BYTE* bits,
+                    size_t stride, LONG rows)
+{
+    for (LONG k = 0; k < rows / 2; ++k) {
+        const BYTE* low = bits + static_cast<size_t>(k) * stride;
+        const BYTE* high = bits + static_cast<size_t>(rows - 1 - k) * stride;
+        if (std::memcmp(low, high, stride) == 0)
+            continue;
+        BYTE* row = new (std::nothrow) BYTE[stride];
+        if (row == NULL)
+            return false;
+        BITMAPINFOHEADER asked = header;
+        bool same = GetDIBits(screen, bitmap, static_cast<UINT>(k), 1, row, reinterpret_cast<BITMAPINFO*>(&asked),
+                              DIB_RGB_COLORS) == 1 &&
+                    std::memcmp(row, low, stride) == 0;
+        delete[] row;
+        return same;
     }
-    for (int i = 0; i < 2; ++i) {
-        if (writer.filled[i] != NULL)
-            CloseHandle(writer.filled[i]);
-        if (writer.free[i] != NULL)
-            CloseHandle(writer.free[i]);
-        delete[] writer.bands[i];
-    }
+    return true;
+}
+
+// The pixel memory of a DIB section whose rows are stored as the file holds
+// them (bottom row first, plain RGB of more than 8 bits per pixel, nothing
+// between the rows), which can be written straight from there without a
+// copy; NULL for every other bitmap.
+const void* FileLayoutBits(HDC screen, HBITMAP bitmap, const BITMAPINFOHEADER& header, size_t stride)
+{
+    DIBSECTION section;
+    if (GetObjectA(bitmap, sizeof section, &section) != static_cast<int>(sizeof section) ||
+        section.dsBm.bmBits == NULL)
+        return NULL;
+    const BITMAPINFOHEADER& own = section.dsBmih;
+    bool sameLayout = own.biCompression == BI_RGB && own.biBitCount > 8 &&
+                      own.biBitCount == header.biBitCount && own.biWidth == header.biWidth &&
+                      own.biHeight == header.biHeight &&
+                      section.dsBm.bmWidthBytes == static_cast<LONG>(stride) &&
+                      static_cast<size_t>(own.biWidth) * own.biBitCount == stride * 8;
+    if (!sameLayout)
+        return NULL;
+    // Drawing still queued for the bitmap reaches its memory first.
+    GdiFlush();
+    const BYTE* bits = static_cast<const BYTE*>(section.dsBm.bmBits);
+    return StoredBottomUp(screen, bitmap, header, bits, stride, header.biHeight) ? bits : NULL;
+}
+
+WriteResult WriteFromBits(HANDLE file, const void* bits, const FullBitmapInfo& info)
+{
+    BYTE headers[kFileHeaderSize + kInfoHeaderSize];
+    FillHeaders(info, headers);
+    bool ok = WriteAll(file, headers, sizeof headers) && WriteAll(file, bits, info.header.biSizeImage);
     return ok ? kWritten : kFailed;
 }
 
@@ -229,7 +229,9 @@ bool SaveBitmapFile(HBITMAP bitmap, const String& path)
         ShowError("Unable to Create Bitmap File");
         return false;
     }
-    WriteResult written = WriteInBands(file, screen, bitmap, info, stride, rows);
+    const void* bits = FileLayoutBits(screen, bitmap, header, stride);
+    WriteResult written = bits != NULL ? WriteFromBits(file, bits, info)
+                                       : WriteInBands(file, screen, bitmap, info, stride, rows);
     CloseHandle(file);
     ReleaseDC(NULL, screen);
     if (written == kWritten)
