@@ -109,4 +109,21 @@ TEST(RtfCoreTest, LargeMarkupKeepsItsText)
     EXPECT_EQ(rtfreference::PlainText(document), rtfreference::VisibleText(markup));
 }
 
+// The result is reserved once at the size bound and never grows: markup made
+// of the pieces that grow most stays within it.
+TEST(RtfCoreTest, ResultStaysWithinItsSizeBound)
+{
+    const char* const pieces[] = {"\n", "\r\n", "\r", "</U>", "</u>", "<U>", "<BR>",
+                                  "\\", "{", "}", "^DOUBLY^", "x\ny", "<b>\n</b>"};
+    for (const char* piece : pieces) {
+        std::string markup;
+        for (int i = 0; i < 1000; ++i)
+            markup += piece;
+        std::string body = rtfcore::FromMarkup(markup);
+        std::size_t bound = rtfcore::FromMarkupSizeBound(markup);
+        EXPECT_LE(body.size(), bound) << piece;
+        EXPECT_EQ(body.capacity(), bound) << piece;
+    }
+}
+
 }  // namespace

@@ -32,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string body = rtfcore::FromMarkup(markup);
     Require(body == rtfcore::DelimitParagraphBreaks(passes), "the one-scan conversion differs", markup);
+    Require(body.size() <= rtfcore::FromMarkupSizeBound(markup), "the result outgrew its size bound", markup);
     std::string visible = rtfreference::VisibleText(markup);
     std::string header = rtfcore::Header(), end = rtfcore::End();
     Require(rtfreference::PlainText(header + body + end) == visible, "text lost or added", markup);

@@ -116,6 +116,59 @@ TEST_F(RichTextBoxTest, RichTextTakesALargeDocumentWhole)
     EXPECT_EQ(box.TextLength(), 800 * 101 - 2);
 }
 
+// A document loaded in small pieces shows what it shows loaded whole: the
+// same text, the same character and paragraph formats, the caret at the
+// start and nothing to undo; a message posted before the load is handled
+// during it.
+TEST_F(RichTextBoxTest, DocumentsLoadedInPiecesEqualAWholeLoad)
+{
+    std::string markup, plain;
+    for (int i = 0; i < 40; ++i) {
+        markup += "Line " + std::to_string(i) + " <b>bold</b> {x} \\ <CENTER>c</CENTER>\n\n<i>it\nal</i><BR>";
+        markup += i % 2 ? "<RIGHT>r\n" : "<u>u</u>\r\n";
+        plain += "plain line " + std::to_string(i) + "\r\n";
+    }
+    std::string body = RtfFromMarkup(markup.c_str());
+    const std::string texts[] = {Document(body), Document(body + "\\par "),
+                                 Document("{\\b bold start}" + body + "tail"), plain};
+    const UINT kPosted = WM_APP + 7;
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text.substr(0, 200));
+        RichTextBox whole = MakeBox(""), pieces = MakeBox("");
+        ASSERT_TRUE(StreamIntoRichEdit(whole.hwnd, text.data(), text.size()));
+        ClearMessageLog();
+        PostMessageA(window, kPosted, 0, 0);
+        ASSERT_TRUE(StreamIntoRichEditInPieces(pieces.hwnd, text, 256));
+        bool handled = false;
+        for (const LoggedMessage& logged : MessageLog())
+            handled = handled || logged.message == kPosted;
+        EXPECT_TRUE(handled);
+
+        EXPECT_EQ(pieces.SelectionStart(), 0);
+        EXPECT_EQ(pieces.SelectionEnd(), 0);
+        EXPECT_EQ(SendMessageA(pieces.hwnd, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+        std::string shown = whole.RichText();
+        ASSERT_EQ(pieces.RichText(), shown);
+        for (int at = 0; at + 1 < static_cast<int>(shown.size()); at += 7) {
+            SCOPED_TRACE(at);
+            CHARFORMATA one = FormatAt(whole.hwnd, at), other = FormatAt(pieces.hwnd, at);
+            const DWORD effects = CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE;
+            EXPECT_EQ(other.dwEffects & effects, one.dwEffects & effects);
+            EXPECT_EQ(other.yHeight, one.yHeight);
+            PARAFORMAT paragraph[2] = {};
+            paragraph[0].cbSize = paragraph[1].cbSize = sizeof(PARAFORMAT);
+            SendMessageA(whole.hwnd, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph[0]));
+            SendMessageA(pieces.hwnd, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph[1]));
+            EXPECT_EQ(paragraph[1].wAlignment, paragraph[0].wAlignment);
+        }
+        SendMessageA(whole.hwnd, EM_SETSEL, 0, 0);
+        SendMessageA(pieces.hwnd, EM_SETSEL, 0, 0);
+        EXPECT_EQ(SendMessageA(pieces.hwnd, EM_CANUNDO, 0, 0), 0);
+        DestroyWindow(whole.hwnd);
+        DestroyWindow(pieces.hwnd);
+    }
+}
+
 TEST_F(RichTextBoxTest, SelectionPropertiesFollowTheControl)
 {
     RichTextBox box = MakeBox("one\r\ntwo three");

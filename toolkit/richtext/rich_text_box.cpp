@@ -2,10 +2,14 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
+
+#include "rtf_pieces_core.h"
 
 namespace {
 
@@ -19,11 +23,27 @@ static_assert(sizeof(CHARFORMATA) == 60, "CHARFORMAT of 60 bytes");
 static_assert((ENM_CHANGE | ENM_SCROLL) == 5, "change and scroll notices");
 static_assert((SCF_SELECTION | SCF_WORD) == 3, "the word at the selection");
 
-// What EM_STREAMIN reads from: the text and how far the control has read.
+// Documents above this size load in pieces of kPieceSize bytes, with the
+// program's messages handled between them: Rich Edit 1.0 under Wine reads
+// RTF at a few microseconds a byte, so a megabyte taken at once would hold
+// the window still for seconds.
+const std::size_t kPieceSize = 16 * 1024;
+const std::size_t kLoadInPiecesAbove = 4 * kPieceSize;
+// Messages are handled between pieces until none is waiting, or for this
+// long at most (a window that keeps posting to itself cannot stop the load).
+const DWORD kLongestPumpMs = 50;
+// The window property holding the number of the load in progress: a load
+// that finds another number there was replaced by a newer one.
+const char kLoadProperty[] = "WickerRichTextLoad";
+
+// What EM_STREAMIN reads from: up to three stretches of bytes (the lead, the
+// text and the tail of a piece) and how far the control has read.
 struct StreamSource {
-    const char* text;
-    std::size_t length;
-    std::size_t offset;
+    const char* parts[3];
+    std::size_t lengths[3];
+    int part;
+    std::size_t offset;  // within the current part
+    std::size_t total;   // read so far
 };
 
 // The control asks for the next piece of at most `size` bytes; a piece of 0
@@ -31,14 +51,64 @@ struct StreamSource {
 DWORD CALLBACK ReadNextPiece(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read)
 {
     StreamSource* source = reinterpret_cast<StreamSource*>(cookie);
-    std::size_t left = source->length - source->offset;
-    std::size_t count = size < 0 ? 0 : static_cast<std::size_t>(size);
-    if (count > left)
-        count = left;
-    std::memcpy(buffer, source->text + source->offset, count);
-    source->offset += count;
+    std::size_t room = size < 0 ? 0 : static_cast<std::size_t>(size);
+    std::size_t count = 0;
+    while (count < room && source->part < 3) {
+        std::size_t left = source->lengths[source->part] - source->offset;
+        std::size_t take = std::min(left, room - count);
+        std::memcpy(buffer + count, source->parts[source->part] + source->offset, take);
+        count += take;
+        source->offset += take;
+        if (source->offset == source->lengths[source->part]) {
+            ++source->part;
+            source->offset = 0;
+        }
+    }
+    source->total += count;
     *read = static_cast<LONG>(count);
     return 0;
+}
+
+bool IsRtf(const char* text, std::size_t length)
+{
+    const std::size_t signatureLength = sizeof kRtfSignature - 1;
+    return length >= signatureLength && std::memcmp(text, kRtfSignature, signatureLength) == 0;
+}
+
+// Streams the piece's lead, text and tail in; `format` is SF_RTF or SF_TEXT,
+// with SFF_SELECTION to replace the selection instead of the whole content.
+bool StreamPiece(HWND window, WPARAM format, const std::string& lead, const char* text, std::size_t length,
+                 const std::string& tail)
+{
+    StreamSource source = {{lead.data(), text, tail.data()}, {lead.size(), length, tail.size()}, 0, 0, 0};
+    EDITSTREAM stream;
+    ZeroMemory(&stream, sizeof stream);
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+    stream.pfnCallback = ReadNextPiece;
+    SendMessageA(window, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError == 0 && source.total == lead.size() + length + tail.size();
+}
+
+// Handles the messages waiting for the thread, as the program's own loop
+// would, so that its windows repaint and answer the user. Keys sent to the
+// window being loaded are dropped: they would edit a document not yet whole.
+// False when the window is gone or the program is quitting (the quit message
+// is put back for the program's loop).
+bool HandleWaitingMessages(HWND window)
+{
+    DWORD start = GetTickCount();
+    MSG message;
+    while (GetTickCount() - start < kLongestPumpMs && PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        if (message.hwnd == window && message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return IsWindow(window) != FALSE;
 }
 
 }  // namespace
@@ -47,15 +117,77 @@ bool StreamIntoRichEdit(HWND window, const char* text, std::size_t length)
 {
     if (window == NULL)
         return false;
-    const std::size_t signatureLength = sizeof kRtfSignature - 1;
-    bool rtf = length >= signatureLength && std::memcmp(text, kRtfSignature, signatureLength) == 0;
-    StreamSource source = {text, length, 0};
-    EDITSTREAM stream;
-    ZeroMemory(&stream, sizeof stream);
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
-    stream.pfnCallback = ReadNextPiece;
-    SendMessageA(window, EM_STREAMIN, rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
-    return stream.dwError == 0 && source.offset == length;
+    static const std::string none;
+    return StreamPiece(window, IsRtf(text, length) ? SF_RTF : SF_TEXT, none, text, length, none);
+}
+
+// The first piece replaces the content as a whole load does. Each further
+// piece is appended at the end of the text with the control's default
+// character format as its starting point, as a whole load has; the caret
+// stays at the end meanwhile (moving it walks the document, in Rich Edit
+// under Wine, so it is moved back only when the user has moved it). A whole
+// load drops the paragraph break that ends the document, which an appended
+// piece keeps: it is removed at the end, the undo steps of the appending are
+// forgotten, and the caret and the view go to the start, as after a whole
+// load.
+bool StreamIntoRichEditInPieces(HWND window, const std::string& text, std::size_t pieceSize)
+{
+    if (window == NULL)
+        return false;
+    bool rtf = IsRtf(text.data(), text.size());
+    std::vector<rtfcore::DocumentPiece> pieces =
+        rtf ? rtfcore::CutDocument(text, pieceSize) : rtfcore::CutPlainText(text, pieceSize);
+    WPARAM format = rtf ? SF_RTF : SF_TEXT;
+    static LONG loads = 0;
+    HANDLE load = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(InterlockedIncrement(&loads)));
+    SetPropA(window, kLoadProperty, load);
+    CHARFORMATA defaultFormat;
+    ZeroMemory(&defaultFormat, sizeof defaultFormat);
+    defaultFormat.cbSize = sizeof defaultFormat;
+    SendMessageA(window, EM_GETCHARFORMAT, FALSE, reinterpret_cast<LPARAM>(&defaultFormat));
+
+    bool ok = true;
+    bool pumping = true;
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        const rtfcore::DocumentPiece& piece = pieces[k];
+        const char* bytes = text.data() + piece.from;
+        std::size_t length = piece.to - piece.from;
+        if (k == 0) {
+            ok = StreamPiece(window, format, piece.lead, bytes, length, piece.tail);
+            continue;
+        }
+        if (pumping)
+            pumping = HandleWaitingMessages(window);
+        if (!IsWindow(window) || GetPropA(window, kLoadProperty) != load)
+            return false;
+        // Moving the caret costs a walk through the document in Rich Edit
+        // under Wine: it is moved only when the user has moved it.
+        int end = GetWindowTextLengthA(window);
+        CHARRANGE caret = {0, 0};
+        SendMessageA(window, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+        if (caret.cpMin != end || caret.cpMax != end)
+            SendMessageA(window, EM_SETSEL, end, end);
+        SendMessageA(window, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&defaultFormat));
+        ok = StreamPiece(window, format | SFF_SELECTION, piece.lead, bytes, length, piece.tail) && ok;
+    }
+    if (pieces.size() > 1 && rtf) {
+        int end = GetWindowTextLengthA(window);
+        char last[3] = {};
+        TEXTRANGEA range = {{end - 2, end}, last};
+        if (end >= 2 && SendMessageA(window, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range)) == 2 &&
+            last[0] == '\r' && last[1] == '\n') {
+            SendMessageA(window, EM_SETSEL, end - 2, end);
+            SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+        }
+    }
+    if (pieces.size() > 1) {
+        // Where a whole load leaves the caret and the view: at the start.
+        SendMessageA(window, EM_SETSEL, 0, 0);
+        SendMessageA(window, EM_SCROLLCARET, 0, 0);
+        SendMessageA(window, EM_EMPTYUNDOBUFFER, 0, 0);
+    }
+    RemovePropA(window, kLoadProperty);
+    return ok;
 }
 
 RichTextBox::RichTextBox() : Control(), readOnly(false), leftMargin(0), rightMargin(0)
@@ -133,9 +265,15 @@ String RichTextBox::GetRichText()
 
 // Streamed in rather than set as window text: Rich Edit 1.0 reads RTF only
 // from a stream, and a stream is also how it takes a large document fastest.
+// A large document is streamed in pieces with the program's messages handled
+// between them (StreamIntoRichEditInPieces); the content is whole when the
+// setter returns.
 void RichTextBox::SetRichText(const String& text)
 {
-    StreamIntoRichEdit(hwnd, text.data(), text.size());
+    if (text.size() > kLoadInPiecesAbove)
+        StreamIntoRichEditInPieces(hwnd, text, kPieceSize);
+    else
+        StreamIntoRichEdit(hwnd, text.data(), text.size());
 }
 
 CHARRANGE RichTextBox::Selection()
@@ -430,7 +568,10 @@ bool RichTextBox::LoadFile(const String& path)
     if (failed)
         return false;
     buffer[read] = '\0';
+    // The window is kept first: program code run between the pieces of a
+    // large document may end this wrapper.
+    HWND window = hwnd;
     SetRichText(String(buffer.data()));
-    InvalidateRect(hwnd, NULL, TRUE);
+    InvalidateRect(window, NULL, TRUE);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <richedit.h>
 
 #include <cstddef>
+#include <string>
 
 #include "foundation/control.h"
 #include "foundation/property.h"
@@ -17,12 +18,26 @@
 // True when the control took every byte without an error.
 bool StreamIntoRichEdit(HWND window, const char* text, std::size_t length);
 
+// The same in pieces of about `pieceSize` bytes (RTF cut before paragraph
+// breaks, plain text after line feeds), with the thread's waiting messages
+// handled between two pieces, so that the program's windows repaint and
+// answer the user while a large document loads (the view follows the end of
+// the text meanwhile); keys sent to this window are dropped until the load
+// ends. When the call returns, the content is whole and equal to what
+// StreamIntoRichEdit gives, with the caret and the view at the start. False
+// when a piece was not taken, or when the window was destroyed or given
+// another document (by code run between the pieces) before the last piece.
+bool StreamIntoRichEditInPieces(HWND window, const std::string& text, std::size_t pieceSize);
+
 // A rich edit window with the selection, line, search and formatting
 // operations of the control. Positions are character positions as the control
 // counts them (a paragraph break counts as the "\r\n" the window text holds).
 struct RichTextBox : Control {
     // Read: the window text (plain, as the control shows it). Write: replaces
-    // the content; text beginning with "{\rtf" is read as an RTF document.
+    // the content; text beginning with "{\rtf" is read as an RTF document. A
+    // document of more than 64 KB is loaded in pieces with the program's
+    // messages handled between them (StreamIntoRichEditInPieces); it is
+    // whole when the write returns.
     Property<RichTextBox, String> RichText;
     // The selected characters; writing replaces the selection and selects
     // what was inserted.

@@ -184,12 +184,44 @@ bool EndsWithAlignmentTagStart(const std::string& text)
     return false;
 }
 
+// How many bytes the one scan can add for each byte of markup, at most: a
+// line feed becomes "\par" and the blank that delimits it (CR LF the same,
+// counted on both bytes), a tag grows by at most four ("</U>" becomes
+// "\ulnone "), and a backslash or brace gains the escaping backslash.
+struct GrowthTable {
+    unsigned char extra[256];
+    constexpr GrowthTable() : extra()
+    {
+        extra[static_cast<unsigned char>('\n')] = 4;
+        extra[static_cast<unsigned char>('\r')] = 3;
+        extra[static_cast<unsigned char>('<')] = 4;
+        extra[static_cast<unsigned char>('\\')] = 1;
+        extra[static_cast<unsigned char>('{')] = 1;
+        extra[static_cast<unsigned char>('}')] = 1;
+    }
+};
+constexpr GrowthTable kGrowth;
+
+}  // namespace
+
+std::size_t FromMarkupSizeBound(const std::string& markup)
+{
+    std::size_t extra = 1;
+    for (char byte : markup)
+        extra += kGrowth.extra[static_cast<unsigned char>(byte)];
+    return markup.size() + extra;
+}
+
+namespace {
+
 // All passes and the delimiting in one scan (see the top of the file); false
-// when the markup needs the staged passes.
+// when the markup needs the staged passes. The result is reserved once at
+// its bound and never grows: growing a large string copies it into new
+// memory, whose first touch can cost more than the conversion itself.
 bool ConvertInOneScan(const std::string& markup, std::string& result)
 {
     result.clear();
-    result.reserve(markup.size() + markup.size() / 8 + 1);
+    result.reserve(FromMarkupSizeBound(markup));
     const char* data = markup.data();
     std::size_t size = markup.size();
     bool breakOpen = false;  // a "\par" was written and no blank or backslash yet

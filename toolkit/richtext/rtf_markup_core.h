@@ -2,6 +2,7 @@
 #ifndef WICKER_RICHTEXT_RTF_MARKUP_CORE_H
 #define WICKER_RICHTEXT_RTF_MARKUP_CORE_H
 
+#include <cstddef>
 #include <string>
 
 namespace rtfcore {
@@ -9,6 +10,10 @@ namespace rtfcore {
 // The RTF body of the markup: the result of MarkupPasses, then
 // DelimitParagraphBreaks, mostly found in one scan.
 std::string FromMarkup(const std::string& markup);
+
+// At least the size of FromMarkup's result, and little more where the markup
+// holds many line breaks or tags (one pass over its bytes).
+std::size_t FromMarkupSizeBound(const std::string& markup);
 
 // The markup's 28 replace-all passes (backslashes, line breaks, braces, then
 // the bold, italic, underline, centre and right tags), with exactly the result
