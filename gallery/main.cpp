@@ -1,5 +1,6 @@
-// The Wicker gallery: a form with a column of page buttons on the left and
-// the chosen page on the right.
+// The Wicker gallery: a form with a menu bar, a tool bar, a column of page
+// buttons on the left, the chosen page on the right, and a status bar telling
+// what the pointer is over.
 //
 //     gallery.exe                 opens on the first page
 //     gallery.exe --page <name>   opens on that page
@@ -19,10 +20,30 @@ const int kButtonHeight = 28;
 const int kMargin = 10;
 // Page buttons have the identifiers kFirstPageButton, kFirstPageButton + 1, ...
 const int kFirstPageButton = 100;
+// ... and the page items of the Pages menu kFirstPageItem, kFirstPageItem + 1, ...
+const int kFirstPageItem = 200;
+// The other menu items, tool-bar buttons and bars.
+enum {
+    kFileMenu = 1,
+    kPagesMenu,
+    kHelpMenu,
+    kExit,
+    kPreviousPage,
+    kNextPage,
+    kAbout,
+    kToolBar,
+    kStatusBar,
+};
 
 Form mainForm;
+MenuBar menuBar;
+std::vector<MenuItem> pageItems;
+ToolBar toolBar;
+StatusBar statusBar;
 std::vector<Form> pageForms;
 int shownPage = -1;
+// Where the page buttons and pages start, below the tool bar.
+int pageTop = kMargin;
 
 // The page button of a page, adopted from the main form.
 Control PageButton(int index)
@@ -38,18 +59,49 @@ void ShowPage(int index)
         return;
     Form& page = pageForms[index];
     if (!page.Exists()) {
-        page.Create(galleryPages[index].title, 2 * kMargin + kButtonWidth, kMargin, kPageWidth,
+        page.Create(galleryPages[index].title, 2 * kMargin + kButtonWidth, pageTop, kPageWidth,
                     kPageHeight, kFormPopup, true, false, false, false, false, mainForm, true);
         galleryPages[index].build(page);
     }
     if (shownPage >= 0) {
         pageForms[shownPage].Hide();
         PageButton(shownPage).Enable();
+        pageItems[shownPage].Uncheck();
     }
     PageButton(index).Disable();
+    pageItems[index].Check();
     page.Show();
     shownPage = index;
     mainForm.Text = String("Wicker gallery - ") + galleryPages[index].title;
+    statusBar.SetText(1, String("Page ") + NumberString(index + 1, 0) + " of " +
+                             NumberString(galleryPageCount, 0));
+}
+
+// What the status bar says about the window under the pointer.
+String Describe(HWND window)
+{
+    Control control(window);
+    for (int i = 0; i < galleryPageCount; ++i) {
+        if (window == PageButton(i).hwnd)
+            return String("Shows the ") + galleryPages[i].title + " page";
+        if (window == pageForms[i].hwnd)
+            return String("The ") + galleryPages[i].title + " page";
+    }
+    if (window == toolBar.hwnd)
+        return "The tool bar: the previous page, the next page, about the gallery";
+    if (window == statusBar.hwnd)
+        return "The status bar";
+    if (window == mainForm.hwnd)
+        return "";
+    char kind[64] = "";
+    GetClassNameA(window, kind, sizeof kind);
+    // Forms are windows of the dialog class.
+    if (String(kind) == "#32770")
+        lstrcpyA(kind, "Form");
+    String text = control.Text;
+    if (text.empty())
+        return String("A control of class ") + kind;
+    return String(kind) + " \"" + text + "\"";
 }
 
 INT_PTR CALLBACK MainProc(HWND, UINT message, WPARAM wParam, LPARAM)
@@ -58,14 +110,64 @@ INT_PTR CALLBACK MainProc(HWND, UINT message, WPARAM wParam, LPARAM)
         PostQuitMessage(0);
         return TRUE;
     }
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        int index = LOWORD(wParam) - kFirstPageButton;
-        if (index >= 0 && index < galleryPageCount) {
-            ShowPage(index);
-            return TRUE;
-        }
+    // Every window passes WM_SETCURSOR on to its parent first, so the form
+    // hears of the pointer moving over any of its windows, its pages'
+    // controls included; the cursor is then set as usual.
+    if (message == WM_SETCURSOR) {
+        String about = Describe(reinterpret_cast<HWND>(wParam));
+        if (statusBar.Text(0) != about)
+            statusBar.SetText(0, about);
+        return FALSE;
     }
-    return FALSE;
+    if (message != WM_COMMAND)
+        return FALSE;
+    int command = LOWORD(wParam);
+    if (command >= kFirstPageButton && command < kFirstPageButton + galleryPageCount)
+        ShowPage(command - kFirstPageButton);
+    else if (command >= kFirstPageItem && command < kFirstPageItem + galleryPageCount)
+        ShowPage(command - kFirstPageItem);
+    else if (command == kPreviousPage)
+        ShowPage((shownPage + galleryPageCount - 1) % galleryPageCount);
+    else if (command == kNextPage)
+        ShowPage((shownPage + 1) % galleryPageCount);
+    else if (command == kAbout)
+        InfoBox(mainForm, "The Wicker gallery shows the toolkit's controls, one page each.",
+                "About the Wicker gallery");
+    else if (command == kExit)
+        PostQuitMessage(0);
+    else
+        return FALSE;
+    return TRUE;
+}
+
+// File > Exit, Pages > one item per page, Help > About.
+void BuildMenus()
+{
+    menuBar.AttachTo(mainForm);
+    MenuItem file = menuBar.AddMenu("&File", kFileMenu);
+    file.AddItem("E&xit", kExit);
+    MenuItem pages = menuBar.AddMenu("&Pages", kPagesMenu);
+    for (int i = 0; i < galleryPageCount; ++i)
+        pageItems.push_back(pages.AddItem(galleryPages[i].title, kFirstPageItem + i));
+    pages.AddSeparator();
+    pages.AddItem("&Previous page", kPreviousPage);
+    pages.AddItem("&Next page", kNextPage);
+    MenuItem help = menuBar.AddMenu("&Help", kHelpMenu);
+    help.AddItem("&About the gallery", kAbout);
+}
+
+void BuildToolBar()
+{
+    toolBar.Create(kToolBar, mainForm);
+    ImageList pictures;
+    pictures.AddIconHandle(LoadIconA(NULL, IDI_QUESTION));
+    pictures.AddIconHandle(LoadIconA(NULL, IDI_INFORMATION));
+    toolBar.SetImageList(pictures);
+    toolBar.ShowText(true);
+    toolBar.AddButton("Previous", I_IMAGENONE, kPreviousPage);
+    toolBar.AddButton("Next", I_IMAGENONE, kNextPage);
+    toolBar.AddSeparator();
+    toolBar.AddButton("About", 1, kAbout);
 }
 
 int PageIndex(const char* name)
@@ -98,19 +200,28 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         }
     }
 
-    int height = kPageHeight + 2 * kMargin;
-    mainForm.Create("Wicker gallery", 0, 0, kPageWidth + kButtonWidth + 3 * kMargin, height,
-                    kFormDialogMinBox, true, false, false, false, true);
-    // The size asked for is the client area's: the frame comes on top.
-    RECT frame = {0, 0, kPageWidth + kButtonWidth + 3 * kMargin, height};
-    AdjustWindowRectEx(&frame, mainForm.GetStyle(), FALSE, mainForm.GetExStyle());
-    mainForm.Resize(frame.right - frame.left, frame.bottom - frame.top, true);
+    int width = kPageWidth + kButtonWidth + 3 * kMargin;
+    mainForm.Create("Wicker gallery", 0, 0, width, kPageHeight, kFormDialogMinBox, true, false,
+                    false, false, true);
     mainForm.DialogProcedure = MainProc;
+    BuildMenus();
+    BuildToolBar();
+    statusBar.Create("", kStatusBar, mainForm, 2);
+    pageTop = toolBar.Height + kMargin;
+    int height = pageTop + kPageHeight + kMargin + statusBar.Height;
+    // The size asked for is the client area's: the frame and the menu bar come on top.
+    RECT frame = {0, 0, width, height};
+    AdjustWindowRectEx(&frame, mainForm.GetStyle(), TRUE, mainForm.GetExStyle());
+    mainForm.Resize(frame.right - frame.left, frame.bottom - frame.top, true);
+    // The status bar shares the new width between its parts.
+    statusBar.UpdateLayout();
+    statusBar.Parts = 2;
+    statusBar.SetText(0, "Move the pointer over a control to hear about it here");
 
     pageForms.resize(galleryPageCount);
     for (int i = 0; i < galleryPageCount; ++i) {
         Button pageButton(galleryPages[i].title, kFirstPageButton + i, kMargin,
-                          kMargin + i * (kButtonHeight + 6), kButtonWidth, kButtonHeight,
+                          pageTop + i * (kButtonHeight + 6), kButtonWidth, kButtonHeight,
                           mainForm);
     }
     ShowPage(first);

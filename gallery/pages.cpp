@@ -17,6 +17,7 @@
     PAGE(tree, "Tree")           \
     PAGE(drives, "Drives")       \
     PAGE(calendar, "Calendar")   \
+    PAGE(bars, "Bars")           \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)
