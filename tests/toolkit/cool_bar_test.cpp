@@ -106,6 +106,9 @@ TEST_F(CoolBarTest, BandsHoldTheirControlsAndPassTheirCommandsOn)
     EXPECT_GE(placed.right, ClientSize(probe).cx);
     EXPECT_GT(placed.bottom, 40);
     EXPECT_EQ(SendMessageA(bar.hwnd, RB_GETROWCOUNT, 0, 0), 2);
+    // The band places the tool bar after its gripper and title; on its own
+    // a tool bar would sit at the parent's left edge.
+    EXPECT_GT(RectInParent(tools.hwnd).left, 0);
 
     ClearMessageLog();
     SendMessageA(stop.hwnd, BM_CLICK, 0, 0);

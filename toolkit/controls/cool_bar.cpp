@@ -87,6 +87,20 @@ bool CoolBar::AddBand(const String& text, const Control& child, bool newRow, COL
     band.cxMinChild = 0;
     band.cyMinChild = client.bottom - client.top;
     band.cx = outer.right - outer.left;
+    // A tool bar places itself along its parent's top at the parent's full
+    // width; in a band, the band places it, at the size of its buttons.
+    char kind[32] = "";
+    GetClassNameA(child.hwnd, kind, sizeof kind);
+    SIZE buttons = {0, 0};
+    if (lstrcmpiA(kind, TOOLBARCLASSNAMEA) == 0) {
+        SetWindowLongPtrA(child.hwnd, GWL_STYLE,
+                          GetWindowLongPtrA(child.hwnd, GWL_STYLE) | CCS_NORESIZE |
+                              CCS_NOPARENTALIGN | CCS_NODIVIDER);
+        if (SendMessageA(child.hwnd, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons))) {
+            band.cyMinChild = buttons.cy;
+            band.cx = buttons.cx + band.cyMinChild;
+        }
+    }
     bool added =
         SendMessageA(hwnd, RB_INSERTBANDA, kAppendBand, reinterpret_cast<LPARAM>(&band)) != 0;
     SendMessageA(hwnd, WM_SIZE, 0, 0);
