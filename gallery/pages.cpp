@@ -18,6 +18,8 @@
     PAGE(drives, "Drives")       \
     PAGE(calendar, "Calendar")   \
     PAGE(bars, "Bars")           \
+    PAGE(listview, "List view")  \
+    PAGE(table, "Table")         \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)
