@@ -61,11 +61,18 @@ String TextOf(HWND list, int index)
     LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
     if (length <= 0)
         return String();
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, 0);
-    LRESULT copied = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
+    // Short texts, the most, need no buffer from the heap.
+    char small[256];
+    std::vector<char> large;
+    char* buffer = small;
+    if (static_cast<size_t>(length) >= sizeof small) {
+        large.assign(static_cast<size_t>(length) + 1, 0);
+        buffer = large.data();
+    }
+    LRESULT copied = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer));
     if (copied <= 0)
         return String();
-    return String(buffer.data(), static_cast<size_t>(copied < length ? copied : length));
+    return String(buffer, static_cast<size_t>(copied < length ? copied : length));
 }
 
 // SendMessageA to no window answers 0, which must not pass for success.
