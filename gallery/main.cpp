@@ -218,11 +218,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     statusBar.Parts = 2;
     statusBar.SetText(0, "Move the pointer over a control to hear about it here");
 
+    // The column of page buttons is as tall as the page: with many pages the
+    // buttons come closer together and grow flatter.
+    int step = kButtonHeight + 6;
+    if (step * galleryPageCount > kPageHeight + 6)
+        step = (kPageHeight + 6) / galleryPageCount;
+    int buttonHeight = step < kButtonHeight + 6 ? step - 4 : kButtonHeight;
     pageForms.resize(galleryPageCount);
     for (int i = 0; i < galleryPageCount; ++i) {
-        Button pageButton(galleryPages[i].title, kFirstPageButton + i, kMargin,
-                          pageTop + i * (kButtonHeight + 6), kButtonWidth, kButtonHeight,
-                          mainForm);
+        Button pageButton(galleryPages[i].title, kFirstPageButton + i, kMargin, pageTop + i * step,
+                          kButtonWidth, buttonHeight, mainForm);
     }
     ShowPage(first);
     mainForm.Show();

@@ -12,14 +12,14 @@
     PAGE(tabs, "Tabs")           \
     PAGE(richtext, "Rich text")  \
     PAGE(lists, "Lists")         \
-    PAGE(mdi, "MDI")             \
-    PAGE(splitter, "Splitter")   \
-    PAGE(tree, "Tree")           \
-    PAGE(drives, "Drives")       \
-    PAGE(calendar, "Calendar")   \
-    PAGE(bars, "Bars")           \
     PAGE(listview, "List view")  \
     PAGE(table, "Table")         \
+    PAGE(tree, "Tree")           \
+    PAGE(drives, "Drives")       \
+    PAGE(mdi, "MDI")             \
+    PAGE(splitter, "Splitter")   \
+    PAGE(calendar, "Calendar")   \
+    PAGE(bars, "Bars")           \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)

@@ -1,4 +1,4 @@
-// Splitter: a list of topics on the left and a rich text pane on the right,
+// Splitter: a tree of topics on the left and a rich text pane on the right,
 // with a bar between them that the user drags to share the page.
 #include "pages.h"
 
@@ -13,7 +13,7 @@ enum {
 const int kMargin = 10;
 const int kBarAt = 190;
 
-ListBox topics;
+TreeView topics;
 RichTextBox notes;
 Splitter bar;
 
@@ -35,16 +35,22 @@ void splitter_page(Form& page)
     int height = page.ClientHeight - 2 * kMargin;
     topics.Create("", kTopics, kMargin, kMargin, kBarAt - kMargin, height, page, true, true, false,
                   WS_EX_CLIENTEDGE);
-    const char* const names[] = {"Apples", "Blackberries", "Cherries", "Damsons",
-                                 "Elderberries", "Figs", "Gooseberries", "Hazelnuts"};
-    for (const char* name : names)
-        topics.Add(name);
+    const char* const fruit[] = {"Apples", "Cherries", "Damsons", "Figs"};
+    const char* const berries[] = {"Blackberries", "Elderberries", "Gooseberries"};
+    TreeItem orchard = topics.Add(TreeRoot, "Orchard");
+    for (const char* name : fruit)
+        topics.Add(orchard, name);
+    TreeItem hedge = topics.Add(TreeRoot, "Hedgerow");
+    for (const char* name : berries)
+        topics.Add(hedge, name);
+    orchard.Expand();
+    hedge.Expand();
     notes.Create("", kNotes, kBarAt + kSplitterThickness, kMargin,
                  page.ClientWidth - kMargin - kBarAt - kSplitterThickness, height, page, true, true,
                  false, ES_MULTILINE | WS_VSCROLL, WS_EX_CLIENTEDGE);
     notes.RichText = RtfHeader() +
-                     RtfFromMarkup("<B>Drag the bar</B> between the list and this pane.\r\n"
-                                   "The list keeps its left edge and this pane its right edge; "
+                     RtfFromMarkup("<B>Drag the bar</B> between the tree and this pane.\r\n"
+                                   "The tree keeps its left edge and this pane its right edge; "
                                    "the bar stops 80 pixels from either side.\r\n") +
                      RtfEnd();
 
