@@ -90,3 +90,13 @@ LRESULT ShowKeptBitmap(HWND window, UINT message, WPARAM wParam, HBITMAP bitmap)
     KeepWithWindow(window, kKeptBitmap, copy);
     return result;
 }
+
+HIMAGELIST ShowKeptImageList(HWND window, UINT message, WPARAM kind, const ImageList& list)
+{
+    if (window == NULL)
+        return NULL;
+    HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
+        SendMessageA(window, message, kind, reinterpret_cast<LPARAM>(list.handle)));
+    KeepImageListWithWindow(window, static_cast<int>(kind), list);
+    return before;
+}

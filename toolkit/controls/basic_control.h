@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "../foundation/control.h"
+#include "../foundation/image_list.h"
 #include "../foundation/string.h"
 
 // One step run after the window exists. The common ones stand for Control
@@ -65,6 +66,12 @@ bool CreateBasicControl(Control& control, const ControlKind& kind, DWORD style,
 LRESULT ShowKeptIcon(HWND window, UINT message, WPARAM wParam, HICON icon);
 // The same for a bitmap (CopyImage), kept and deleted by the window.
 LRESULT ShowKeptBitmap(HWND window, UINT message, WPARAM wParam, HBITMAP bitmap);
+// Shows the list with the control's set-image-list message (TCM_SETIMAGELIST,
+// LVM_SETIMAGELIST with LVSIL_SMALL, ...; kind is its wParam) and keeps a
+// holder of it with the window in the place of that kind, so the list lives
+// while the window shows it. The list shown before, or null; null without a
+// window.
+HIMAGELIST ShowKeptImageList(HWND window, UINT message, WPARAM kind, const ImageList& list);
 
 // Resets a member built without arguments to "no window, no parent", as the
 // family's default constructors leave it.

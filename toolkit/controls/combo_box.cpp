@@ -89,12 +89,7 @@ int ComboBox::GetTopIndex()
 
 HIMAGELIST ComboBox::SetImageList(const ImageList& list)
 {
-    if (hwnd == NULL)
-        return NULL;
-    HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
-        SendMessageA(hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list.handle)));
-    KeepImageListWithWindow(hwnd, 0, list);
-    return before;
+    return ShowKeptImageList(hwnd, CBEM_SETIMAGELIST, 0, list);
 }
 
 int ComboBox::Add(const String& text, LPARAM data, int image)

@@ -90,12 +90,7 @@ COLORREF ListView::GetBackgroundColor()
 
 HIMAGELIST ListView::SetImageList(const ImageList& list)
 {
-    if (hwnd == NULL)
-        return NULL;
-    HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
-        SendMessageA(hwnd, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(list.handle)));
-    KeepImageListWithWindow(hwnd, LVSIL_NORMAL, list);
-    return before;
+    return ShowKeptImageList(hwnd, LVM_SETIMAGELIST, LVSIL_NORMAL, list);
 }
 
 ListViewItem ListView::Add(const String& text, int image)

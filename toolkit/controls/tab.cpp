@@ -190,12 +190,7 @@ TabPage Tab::AddPage(const String& text, int image)
 // The window keeps a holder of its own, so the list lives while it shows.
 HIMAGELIST Tab::SetImageList(const ImageList& list)
 {
-    if (hwnd == NULL)
-        return NULL;
-    HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
-        SendMessageA(hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list.handle)));
-    KeepImageListWithWindow(hwnd, 0, list);
-    return before;
+    return ShowKeptImageList(hwnd, TCM_SETIMAGELIST, 0, list);
 }
 
 bool Tab::DeletePage(int index)

@@ -233,12 +233,7 @@ int TableView::GetSelectedRow()
 
 HIMAGELIST TableView::SetImageList(const ImageList& list)
 {
-    if (hwnd == NULL)
-        return NULL;
-    HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
-        SendMessageA(hwnd, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(list.handle)));
-    KeepImageListWithWindow(hwnd, LVSIL_SMALL, list);
-    return before;
+    return ShowKeptImageList(hwnd, LVM_SETIMAGELIST, LVSIL_SMALL, list);
 }
 
 TableColumn TableView::AddColumn(const String& title, int width)

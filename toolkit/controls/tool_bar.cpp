@@ -130,9 +130,7 @@ HIMAGELIST ToolBar::SetImageList(const ImageList& list)
 {
     if (hwnd == NULL)
         return NULL;
-    HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
-        SendMessageA(hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list.handle)));
-    KeepImageListWithWindow(hwnd, 0, list);
+    HIMAGELIST before = ShowKeptImageList(hwnd, TB_SETIMAGELIST, 0, list);
     SendMessageA(hwnd, TB_AUTOSIZE, 0, 0);
     return before;
 }

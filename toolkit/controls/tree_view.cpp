@@ -52,12 +52,7 @@ bool TreeView::Create(const String&, int identifier, int x, int y, int width, in
 
 HIMAGELIST TreeView::SetImageList(const ImageList& list)
 {
-    if (hwnd == NULL)
-        return NULL;
-    HIMAGELIST before = reinterpret_cast<HIMAGELIST>(SendMessageA(
-        hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(list.handle)));
-    KeepImageListWithWindow(hwnd, TVSIL_NORMAL, list);
-    return before;
+    return ShowKeptImageList(hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL, list);
 }
 
 TreeItem TreeView::Add(const TreeItem& parentItem, const String& text, LPARAM data, int image,
