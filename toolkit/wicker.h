@@ -12,6 +12,7 @@
 #include "foundation/app.h"
 #include "foundation/screen.h"
 #include "foundation/image.h"
+#include "foundation/anchor_layout.h"
 #include "foundation/control.h"
 #include "system/region_object.h"
 #include "foundation/bitmap.h"

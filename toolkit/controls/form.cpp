@@ -253,6 +253,11 @@ void Form::AttachBar(const Control& barControl)
     hasBar = true;
 }
 
+bool Form::SetMinimumSize(int width, int height)
+{
+    return SetMinimumWindowSize(hwnd, width, height);
+}
+
 void Form::UpdateLayout()
 {
     SendMessageA(hwnd, WM_SIZE, 0, 0);

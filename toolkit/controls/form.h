@@ -154,6 +154,10 @@ struct Form : Control {
     // chosen colour goes into `colour` and selectedColor.
     bool ChooseColor(COLORREF& colour);
 
+    // The smallest outer size the user may drag the form to, and SetWindowPos
+    // may give it (SetMinimumWindowSize); 0 leaves the system's minimum.
+    bool SetMinimumSize(int width, int height);
+
     // The bar (status bar, tool bar) to repaint on show-state changes.
     void AttachBar(const Control& barControl);
     // WM_SIZE (0, 0) to the form, so its procedure lays the controls out

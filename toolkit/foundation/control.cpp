@@ -488,6 +488,16 @@ bool Control::PlacementArea(RECT& area)
     return true;
 }
 
+bool Control::SetAnchor(Anchor anchor)
+{
+    return AnchorWindow(hwnd, anchor);
+}
+
+Anchor Control::GetAnchor() const
+{
+    return WindowAnchor(hwnd);
+}
+
 void Control::Centre()
 {
     RECT area;

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "anchor_layout.h"
 #include "property.h"
 #include "string.h"
 #include "../system/region_object.h"
@@ -133,6 +134,13 @@ struct Control {
     // MoveWindow at the current place with sizes of at least 10; UpdateWindow of
     // `parent`; with `centre` Centre follows and 0 is returned, else UpdateWindow's result.
     int Resize(int width, int height, bool centre);
+    // Anchors the window to edges of its parent's client area (AnchorWindow):
+    // from now on it keeps its present distances to those edges when the
+    // parent is resized. Left | Top, the default, leaves it where it is.
+    //     okButton.SetAnchor(Anchor::Right | Anchor::Bottom);
+    bool SetAnchor(Anchor anchor);
+    // The edges the window is anchored to (WindowAnchor).
+    Anchor GetAnchor() const;
     // Centres a child in its parent's client area, a top-level window or
     // pop-up in the desktop's work area (SPI_GETWORKAREA); a window larger than
     // that goes to the area's top-left corner.
