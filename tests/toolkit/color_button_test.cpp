@@ -1,0 +1,83 @@
+// The colour button: where its swatch sits for a border, and the colour the
+// swatch is painted in, through copies of the wrapper too.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "message_log.h"
+#include "wicker.h"
+
+namespace {
+
+const int SwatchButtonId = 701;
+
+// The colour of one pixel of a window as painted after a full repaint.
+COLORREF RepaintedPixel(HWND window, int x, int y)
+{
+    RedrawWindow(GetAncestor(window, GA_ROOT), NULL, NULL,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages(30);
+    HDC dc = GetDC(window);
+    COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+class ColorButtonTest : public ::testing::Test {
+protected:
+    HWND probe = NULL;
+    Control parentControl;
+
+    void SetUp() override
+    {
+        probe = CreateProbeWindow(300, 200);
+        ASSERT_NE(probe, (HWND)NULL);
+        parentControl = Control(probe);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(probe);
+        PumpMessages();
+        ClearMessageLog();
+    }
+};
+
+TEST_F(ColorButtonTest, SwatchIsInsetByTheBorder)
+{
+    ColorButton button(SwatchButtonId, 10, 10, 60, 30, parentControl, RGB(1, 2, 3));
+    ASSERT_NE(button.Swatch(), (HWND)NULL);
+    EXPECT_EQ(GetWindowLongA(button.Swatch(), GWL_STYLE) & 0xFFFF0FFF,
+              static_cast<LONG>(WS_CHILD | WS_VISIBLE | SS_CENTER));
+    EXPECT_EQ(button.Text(), "");
+    SIZE client = ClientSize(button.hwnd);
+    struct Case {
+        int border;  // -1: as created
+    } cases[] = {{-1}, {0}, {8}};
+    for (const Case& c : cases) {
+        if (c.border >= 0)
+            button.Border = c.border;
+        int border = c.border >= 0 ? c.border : kColorButtonBorder;
+        RECT swatch = RectInParent(button.Swatch());
+        EXPECT_EQ(button.Border(), border);
+        EXPECT_EQ(swatch.left, border) << border;
+        EXPECT_EQ(swatch.top, border) << border;
+        EXPECT_EQ(swatch.right, client.cx - border) << border;
+        EXPECT_EQ(swatch.bottom, client.cy - border) << border;
+    }
+}
+
+TEST_F(ColorButtonTest, SwatchIsPaintedInTheColourSetThroughAnyCopy)
+{
+    ShowWindow(probe, SW_SHOW);
+    ColorButton button(SwatchButtonId, 10, 10, 60, 30, parentControl, RGB(0, 128, 0));
+    EXPECT_EQ(RepaintedPixel(button.Swatch(), 25, 10), RGB(0, 128, 0));
+
+    ColorButton copy = button;
+    copy.Color = RGB(255, 0, 0);
+    EXPECT_EQ(button.Color(), RGB(255, 0, 0));
+    EXPECT_EQ(RepaintedPixel(button.Swatch(), 25, 10), RGB(255, 0, 0));
+    // Outside the swatch the button shows its own face.
+    EXPECT_NE(RepaintedPixel(button.hwnd, 2, 15), RGB(255, 0, 0));
+}
+
+}  // namespace

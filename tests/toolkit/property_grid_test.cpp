@@ -1,0 +1,290 @@
+// The property grid driven as a user would: rows selected, values typed or
+// chosen in the editor over the value cell, and what the cell, the row, the
+// description pane and the grid's parent show afterwards.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "common_dialogs.h"
+#include "dialog_answer.h"
+#include "message_log.h"
+#include "wicker.h"
+
+namespace {
+
+const int GridId = 801;
+
+std::string Str(const String& text)
+{
+    return text.CStr();
+}
+
+class PropertyGridTest : public ::testing::Test {
+protected:
+    HWND probe = NULL;
+    Control parentControl;
+    PropertyGrid* grid = NULL;
+
+    void SetUp() override
+    {
+        probe = CreateProbeWindow(400, 300);
+        ASSERT_NE(probe, (HWND)NULL);
+        parentControl = Control(probe);
+        grid = new PropertyGrid(GridId, 0, 0, 300, 250, parentControl);
+        ASSERT_NE(grid->table.hwnd, (HWND)NULL);
+        grid->SetRow("Caption", "Hello", "text", "The <b>title</b> shown", "");
+        grid->SetRow("Width", "40", "number", "Pixels", "");
+        grid->SetRow("Align", "b", "dropdown", "Where it sits", "a,b,c");
+        grid->SetRow("Back", "255", "color", "Background", "");
+        grid->SetRow("Odd", "b", "Color", "Not a colour row", "a,b,c");
+        PumpMessages();
+        ClearMessageLog();
+    }
+    void TearDown() override
+    {
+        delete grid;
+        DestroyWindow(probe);
+        PumpMessages();
+        ClearMessageLog();
+    }
+
+    // Selects the row as a click does: the table's selection changes and the
+    // grid hears of it through LVN_ITEMCHANGED.
+    void Select(const char* name)
+    {
+        LVITEMA state = {};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(grid->table.hwnd, LVM_SETITEMSTATE, grid->IndexOf(name), (LPARAM)&state);
+    }
+    HWND Editor(int id) { return GetDlgItem(grid->table.hwnd, id); }
+    // The value-changed notices the parent received, all naming the grid.
+    int Notices()
+    {
+        PumpMessages();
+        int count = 0;
+        for (const LoggedMessage& logged : LoggedMessages(kPropertyChangedMessage)) {
+            EXPECT_EQ(logged.wParam, (WPARAM)GridId);
+            EXPECT_EQ(logged.lParam, 0);
+            ++count;
+        }
+        ClearMessageLog();
+        return count;
+    }
+    std::string Cell(const char* name) { return Str(grid->table.CellText(1, grid->IndexOf(name))); }
+};
+
+TEST_F(PropertyGridTest, RowsAreAddedOnceAndUpdatedInPlaceWithOneNotice)
+{
+    EXPECT_EQ(grid->table.RowCount(), 5);
+    EXPECT_EQ(Str(grid->table.CellText(0, 2)), "Align");
+    EXPECT_EQ(Cell("Width"), "40");
+    EXPECT_EQ(Notices(), 0);
+
+    grid->SetRow("Width", "75", "number", "Pixels wide", "");
+    EXPECT_EQ(grid->table.RowCount(), 5);
+    EXPECT_EQ(Cell("Width"), "75");
+    EXPECT_EQ(Str(grid->GetRow("Width").description), "Pixels wide");
+    EXPECT_EQ(Notices(), 1);
+
+    struct Case {
+        bool notify;
+        int notices;
+    } cases[] = {{true, 1}, {false, 0}};
+    for (const Case& c : cases) {
+        grid->SetValue("Caption", c.notify ? "On" : "Off", c.notify);
+        EXPECT_EQ(Cell("Caption"), c.notify ? "On" : "Off");
+        EXPECT_EQ(Notices(), c.notices);
+    }
+}
+
+TEST_F(PropertyGridTest, UnknownNamesAndRowTypes)
+{
+    EXPECT_EQ(Str(grid->GetValue("Missing")), "NULL");
+    EXPECT_EQ(grid->IndexOf("Missing"), -1);
+    EXPECT_FALSE(grid->Contains("Missing"));
+    PropertyRow none = grid->GetRow("Missing");
+    EXPECT_EQ(Str(none.name) + Str(none.typeText) + Str(none.value) + Str(none.description),
+              "NULLNULLNULLNULL");
+    EXPECT_EQ(none.type, -1);
+    EXPECT_EQ(Str(none.options), "");
+    grid->SetValue("Missing", "x");
+    EXPECT_EQ(grid->table.RowCount(), 5);
+    EXPECT_EQ(Notices(), 0);
+
+    struct Case {
+        const char* typeText;
+        int type;
+    } cases[] = {{"dropdown", 0}, {"text", 1},  {"number", 2},   {"color", 3},
+                 {"file", 4},     {"Color", 0}, {"Text", 0},     {"", 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(PropertyRowType(c.typeText), c.type) << c.typeText;
+    EXPECT_EQ(PropertyColorValue("32768"), RGB(0, 128, 0));
+    EXPECT_EQ(PropertyColorValue("abc"), 0u);
+    EXPECT_EQ(PropertyColorValue("-5"), 0u);
+}
+
+TEST_F(PropertyGridTest, TypingIntoATextRowCommitsEveryKeystroke)
+{
+    Select("Caption");
+    HWND edit = Editor(kPropertyTextEditorId);
+    ASSERT_NE(edit, (HWND)NULL);
+    EXPECT_EQ(WindowText(edit), "Hello");
+    EXPECT_EQ(Str(grid->descriptionPane.Text), "The title shown");
+    // Over the value cell, as wide as the column.
+    POINT row = {};
+    SendMessageA(grid->table.hwnd, LVM_GETITEMPOSITION, 0, (LPARAM)&row);
+    RECT place = RectInParent(edit);
+    EXPECT_EQ(place.left, grid->table.ColumnWidth(0) + row.x - 1);
+    EXPECT_EQ(place.top, row.y - 1);
+    EXPECT_EQ(place.right - place.left, grid->table.ColumnWidth(1) - 3);
+    EXPECT_EQ(Notices(), 0);
+
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, WM_CHAR, '1', 1);
+    SendMessageA(edit, WM_CHAR, '2', 1);
+    EXPECT_EQ(Str(grid->GetValue("Caption")), "12");
+    EXPECT_EQ(Cell("Caption"), "12");
+    EXPECT_EQ(Str(grid->currentRow.value), "12");
+    EXPECT_EQ(Notices(), 2);
+    EXPECT_TRUE(IsWindow(edit));
+}
+
+TEST_F(PropertyGridTest, EachRowTypeOpensItsEditor)
+{
+    struct Case {
+        const char* row;
+        int editor;
+        DWORD styleSet;
+        int selected;  // dropdowns: the selected choice
+    } cases[] = {
+        {"Caption", kPropertyTextEditorId, WS_BORDER, 0},
+        {"Width", kPropertyTextEditorId, WS_BORDER | ES_RIGHT | ES_NUMBER, 0},
+        {"Align", kPropertyDropdownEditorId, 0, 1},
+        {"Odd", kPropertyDropdownEditorId, 0, 1},
+        {"Back", kPropertyColorEditorId, 0, 0},
+    };
+    for (const Case& c : cases) {
+        Select(c.row);
+        HWND editor = Editor(c.editor);
+        ASSERT_NE(editor, (HWND)NULL) << c.row;
+        DWORD style = static_cast<DWORD>(GetWindowLongA(editor, GWL_STYLE));
+        EXPECT_EQ(style & c.styleSet, c.styleSet) << c.row;
+        if (c.editor == kPropertyTextEditorId) {
+            EXPECT_EQ(GetWindowLongA(editor, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+        }
+        if (c.editor == kPropertyDropdownEditorId) {
+            EXPECT_EQ(SendMessageA(editor, CB_GETCOUNT, 0, 0), 3);
+            EXPECT_EQ(SendMessageA(editor, CB_GETCURSEL, 0, 0), c.selected) << c.row;
+        }
+        // Only one editor is open at a time.
+        int open = 0;
+        for (int id = kPropertyDropdownEditorId; id <= kPropertyColorEditorId; ++id)
+            open += Editor(id) != NULL;
+        EXPECT_EQ(open, 1) << c.row;
+    }
+    EXPECT_EQ(grid->colorEditor.Color(), RGB(255, 0, 0));
+    grid->SetValue("Align", "z");
+    Select("Align");
+    EXPECT_EQ(SendMessageA(Editor(kPropertyDropdownEditorId), CB_GETCURSEL, 0, 0), CB_ERR);
+    // A colour row whose value is no number shows black.
+    grid->SetValue("Back", "red");
+    Select("Back");
+    EXPECT_EQ(grid->colorEditor.Color(), 0u);
+}
+
+TEST_F(PropertyGridTest, ChoosingFromTheListCommitsAndClosesIt)
+{
+    Select("Align");
+    HWND combo = Editor(kPropertyDropdownEditorId);
+    ASSERT_NE(combo, (HWND)NULL);
+    SendMessageA(combo, CB_SETCURSEL, 2, 0);
+    SendMessageA(grid->table.hwnd, WM_COMMAND, MAKEWPARAM(kPropertyDropdownEditorId, CBN_SELCHANGE),
+                 (LPARAM)combo);
+    EXPECT_EQ(Str(grid->GetValue("Align")), "c");
+    EXPECT_EQ(Cell("Align"), "c");
+    EXPECT_EQ(Notices(), 1);
+    EXPECT_FALSE(IsWindow(combo));
+}
+
+TEST_F(PropertyGridTest, ScrollingClickingOrTheWheelClosesTheEditorWithoutCommitting)
+{
+    const UINT closers[] = {WM_VSCROLL, WM_HSCROLL, WM_MOUSEWHEEL, WM_LBUTTONDOWN, WM_SIZE};
+    for (UINT message : closers) {
+        Select("Caption");
+        HWND edit = Editor(kPropertyTextEditorId);
+        ASSERT_NE(edit, (HWND)NULL);
+        SendMessageA(grid->table.hwnd, message, 0, MAKELPARAM(10, 180));
+        EXPECT_FALSE(IsWindow(edit)) << message;
+        EXPECT_EQ(grid->openEditor, (Control*)NULL);
+        EXPECT_EQ(Str(grid->GetValue("Caption")), "Hello");
+        // Deselect, so the next selection is a change.
+        LVITEMA state = {};
+        state.stateMask = LVIS_SELECTED;
+        SendMessageA(grid->table.hwnd, LVM_SETITEMSTATE, -1, (LPARAM)&state);
+    }
+    EXPECT_EQ(Notices(), 0);
+}
+
+TEST_F(PropertyGridTest, ColourDialogOpensOnTheValueAndStoresTheChoice)
+{
+    Select("Back");
+    HWND swatch = Editor(kPropertyColorEditorId);
+    ASSERT_NE(swatch, (HWND)NULL);
+    int shown[3] = {-1, -1, -1};
+    DialogAnswer answer("Color", IDOK, GetCurrentProcessId(), 10000, [&shown](HWND box) {
+        for (int i = 0; i < 3; ++i)
+            shown[i] = GetDlgItemInt(box, 706 + i, NULL, FALSE);  // COLOR_RED, _GREEN, _BLUE
+        SetDlgItemInt(box, 706, 0, FALSE);
+        SetDlgItemInt(box, 707, 128, FALSE);
+        SetDlgItemInt(box, 708, 0, FALSE);
+    });
+    SendMessageA(grid->table.hwnd, WM_COMMAND, MAKEWPARAM(kPropertyColorEditorId, BN_CLICKED),
+                 (LPARAM)swatch);
+    ASSERT_TRUE(answer.Wait());
+    EXPECT_EQ(shown[0], 255);
+    EXPECT_EQ(shown[1], 0);
+    EXPECT_EQ(shown[2], 0);
+    EXPECT_EQ(Str(grid->GetValue("Back")), "32768");
+    EXPECT_EQ(Cell("Back"), "32768");
+    EXPECT_EQ(grid->colorEditor.Color(), RGB(0, 128, 0));
+    EXPECT_EQ(Notices(), 1);
+}
+
+TEST_F(PropertyGridTest, ReplacingTheOpenRowsTypeRebuildsItsEditor)
+{
+    Select("Caption");
+    ASSERT_NE(Editor(kPropertyTextEditorId), (HWND)NULL);
+    grid->SetRow("Caption", "b", "dropdown", "Now a <i>choice</i>", "a,b", false);
+    EXPECT_EQ(Editor(kPropertyTextEditorId), (HWND)NULL);
+    HWND combo = Editor(kPropertyDropdownEditorId);
+    ASSERT_NE(combo, (HWND)NULL);
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(Str(grid->descriptionPane.Text), "Now a choice");
+    EXPECT_EQ(Notices(), 0);
+}
+
+TEST_F(PropertyGridTest, GridGoingWhileAnEditorIsOpenLeavesAPlainTable)
+{
+    Select("Caption");
+    HWND table = grid->table.hwnd;
+    HWND edit = Editor(kPropertyTextEditorId);
+    delete grid;
+    grid = NULL;
+    EXPECT_FALSE(IsWindow(edit));
+    ASSERT_TRUE(IsWindow(table));
+    // The windows no longer call the grid that went.
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageA(table, LVM_SETITEMSTATE, 1, (LPARAM)&state);
+    SendMessageA(table, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(GetDlgItem(table, kPropertyTextEditorId), (HWND)NULL);
+    EXPECT_EQ(Notices(), 0);
+}
+
+}  // namespace

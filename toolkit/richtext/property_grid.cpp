@@ -1,0 +1,450 @@
+#include "property_grid.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+
+#include "foundation/subclass_data.h"
+#include "rtf_builders.h"
+#include "rtf_markup.h"
+
+static_assert(kPropertyChangedMessage == 3025, "the value-changed notice is message 3025");
+
+namespace {
+
+const UINT_PTR kPropertyTableSubclassId = 0x57505247;  // "WPRG"
+
+// The pane below the table and the gap above it.
+const int kPaneHeight = 49;
+const int kPaneGap = 1;
+// The pane's style (WS_VSCROLL | WS_TABSTOP | ES_MULTILINE) and extended style.
+const DWORD kPaneStyle = 0x210004;
+const DWORD kPaneExStyle = WS_EX_TRANSPARENT;
+// Single selection, always shown, no column headers.
+const DWORD kGridTableStyle = LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER;
+
+static_assert(kPaneStyle == (WS_VSCROLL | WS_TABSTOP | ES_MULTILINE), "pane style");
+static_assert(kGridTableStyle == 0x400C, "table style");
+
+// The editors' sizes when they open, before they are placed over the cell.
+const int kEditorWidth = 100;
+const int kEditorHeight = 25;
+const int kDropdownHeight = 200;
+
+PropertyGrid* GridOfTable(HWND table)
+{
+    return reinterpret_cast<PropertyGrid*>(
+        SubclassData(table, PropertyGridTableProc, kPropertyTableSubclassId));
+}
+
+}  // namespace
+
+int PropertyRowType(const String& typeText)
+{
+    if (typeText == "text")
+        return kPropertyText;
+    if (typeText == "number")
+        return kPropertyNumber;
+    if (typeText == "color")
+        return kPropertyColor;
+    if (typeText == "file")
+        return kPropertyFile;
+    return kPropertyDropdown;
+}
+
+COLORREF PropertyColorValue(const String& value)
+{
+    double number = std::atof(value.CStr());
+    // Out of the 32 bits (or not a number at all) reads as black.
+    if (!(number >= 0.0 && number <= 4294967295.0))
+        return 0;
+    return static_cast<COLORREF>(number);
+}
+
+PropertyRow::PropertyRow()
+    : name("NULL"), typeText("NULL"), type(-1), value("NULL"), description("NULL"), options("")
+{
+}
+
+PropertyGrid::PropertyGrid() : openEditor(NULL), currentIndex(-1)
+{
+}
+
+PropertyGrid::PropertyGrid(int identifier, int x, int y, int width, int height,
+                           const Control& parentControl, DWORD exStyle)
+    : PropertyGrid()
+{
+    Create(identifier, x, y, width, height, parentControl, exStyle);
+}
+
+PropertyGrid::~PropertyGrid()
+{
+    CloseEditor();
+    // The windows outlive the grid: they no longer call it.
+    if (table.hwnd != NULL)
+        RemoveWindowSubclass(table.hwnd, PropertyGridTableProc, kPropertyTableSubclassId);
+    if (container.hwnd != NULL)
+        container.DialogProcedure = ForwardCommandProc;
+}
+
+bool PropertyGrid::Create(int identifier, int x, int y, int width, int height,
+                          const Control& parentControl, DWORD exStyle)
+{
+    if (!container.Create("", x, y, width, height, kFormPopup, true, true, false, false, false,
+                          parentControl, true, exStyle))
+        return false;
+    container.id = identifier;
+    SetWindowLongPtrA(container.hwnd, GWLP_ID, identifier);
+
+    if (!descriptionPane.Create("", kPropertyDescriptionId, 0, height - kPaneHeight, width,
+                                kPaneHeight, container, true, true, false, kPaneStyle,
+                                kPaneExStyle))
+        return false;
+    descriptionPane.SetBackColor(GetSysColor(COLOR_BTNFACE));
+    descriptionPane.ReadOnly = true;
+    descriptionPane.LeftMargin = 5;
+    descriptionPane.RightMargin = 5;
+
+    if (!table.Create("grid", kPropertyTableId, 0, 0, width, height - kPaneHeight - kPaneGap,
+                      container, false, true, true, false, WS_EX_CLIENTEDGE))
+        return false;
+    table.AddColumn("Property", 50);
+    table.AddColumn("Value", 50);
+    table.AddStyle(kGridTableStyle);
+
+    if (!SetWindowSubclass(table.hwnd, PropertyGridTableProc, kPropertyTableSubclassId,
+                           reinterpret_cast<DWORD_PTR>(this)))
+        return false;
+    container.DialogProcedure = PropertyGridContainerProc;
+    LayOut();
+    return true;
+}
+
+void PropertyGrid::SetRow(const String& name, const String& value, const String& typeText,
+                          const String& description, const String& options, bool notify)
+{
+    PropertyRow row;
+    row.name = name;
+    row.typeText = typeText;
+    row.type = PropertyRowType(typeText);
+    row.value = value;
+    row.description = description;
+    row.options = options;
+
+    int index = IndexOf(name);
+    if (index < 0) {
+        rows.push_back(row);
+        TableRow line = table.AddRow(name);
+        line.SetCellText(1, value);
+        SetColumnWidths();
+        return;
+    }
+    rows[index] = row;
+    table.Row(index).SetCellText(1, value);
+    if (index == currentIndex) {
+        currentRow = row;
+        // The editor and the pane follow the row's new type, options and text.
+        if (openEditor != NULL) {
+            ShowDescription(row);
+            OpenEditor(row);
+        }
+    }
+    if (notify)
+        PostChanged();
+}
+
+void PropertyGrid::SetValue(const String& name, const String& value, bool notify)
+{
+    int index = IndexOf(name);
+    if (index < 0)
+        return;
+    rows[index].value = value;
+    table.Row(index).SetCellText(1, value);
+    if (index == currentIndex) {
+        currentRow = rows[index];
+        if (openEditor != NULL)
+            OpenEditor(currentRow);
+    }
+    if (notify)
+        PostChanged();
+}
+
+String PropertyGrid::GetValue(const String& name) const
+{
+    int index = IndexOf(name);
+    return index < 0 ? String("NULL") : rows[index].value;
+}
+
+PropertyRow PropertyGrid::GetRow(const String& name) const
+{
+    int index = IndexOf(name);
+    return index < 0 ? PropertyRow() : rows[index];
+}
+
+int PropertyGrid::IndexOf(const String& name) const
+{
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].name == name)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+bool PropertyGrid::Contains(const String& name) const
+{
+    return IndexOf(name) >= 0;
+}
+
+void PropertyGrid::CloseEditor()
+{
+    Control* editor = openEditor;
+    openEditor = NULL;
+    if (editor != NULL && editor->hwnd != NULL) {
+        DestroyWindow(editor->hwnd);
+        editor->hwnd = NULL;
+    }
+}
+
+bool PropertyGrid::Select(const String& name)
+{
+    int index = IndexOf(name);
+    if (index < 0 || table.hwnd == NULL)
+        return false;
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(table.hwnd, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
+    return true;
+}
+
+void PropertyGrid::SelectRow(int index)
+{
+    if (index < 0 || index >= static_cast<int>(rows.size()))
+        return;
+    currentIndex = index;
+    currentRow = rows[index];
+    CloseEditor();
+    ShowDescription(currentRow);
+    OpenEditor(currentRow);
+}
+
+void PropertyGrid::ShowDescription(const PropertyRow& row)
+{
+    descriptionPane.RichText = RtfHeader() + RtfFromMarkup(row.description) + RtfEnd();
+}
+
+void PropertyGrid::OpenEditor(const PropertyRow& row)
+{
+    CloseEditor();
+    switch (row.type) {
+    case kPropertyColor:
+        colorEditor.Create(kPropertyColorEditorId, 0, 0, kEditorHeight, kEditorHeight, table,
+                           PropertyColorValue(row.value));
+        colorEditor.Border = 0;
+        openEditor = &colorEditor;
+        break;
+    case kPropertyFile:
+        fileEditor.Create(row.value, kPropertyFileEditorId, 0, 0, kEditorWidth, kEditorHeight, table);
+        openEditor = &fileEditor;
+        break;
+    case kPropertyText:
+    case kPropertyNumber:
+        textEditor.Create("", kPropertyTextEditorId, 0, 0, kEditorWidth, kEditorHeight, table);
+        textEditor.RemoveExStyle(WS_EX_CLIENTEDGE);
+        textEditor.AddStyle(WS_BORDER);
+        if (row.type == kPropertyNumber)
+            textEditor.AddStyle(ES_RIGHT | ES_NUMBER);
+        openEditor = &textEditor;
+        textEditor.Text = row.value;
+        break;
+    default: {
+        dropdownEditor.Create("", kPropertyDropdownEditorId, 0, 0, kEditorWidth, kDropdownHeight,
+                              table, true, true, false, true);
+        if (!row.options.empty()) {
+            StringList choices = row.options.Split(",");
+            for (int i = 0; i < choices.Count; ++i)
+                dropdownEditor.Add(choices.Item(i), -1, 0);
+        }
+        // The choice equal to the value, exactly; none when there is no such choice.
+        for (int i = 0; i < dropdownEditor.Count(); ++i) {
+            if (dropdownEditor.ItemText(i) == row.value) {
+                dropdownEditor.SetSelectedIndex(i);
+                break;
+            }
+        }
+        openEditor = &dropdownEditor;
+        break;
+    }
+    }
+    if (openEditor->hwnd == NULL) {
+        openEditor = NULL;
+        return;
+    }
+    PlaceEditor(currentIndex);
+}
+
+void PropertyGrid::PlaceEditor(int index)
+{
+    if (openEditor == NULL)
+        return;
+    POINT position = {0, 0};
+    SendMessageA(table.hwnd, LVM_GETITEMPOSITION, index, reinterpret_cast<LPARAM>(&position));
+    RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
+    SendMessageA(table.hwnd, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&bounds));
+    int x = table.ColumnWidth(0) + position.x - 1;
+    int y = position.y - 1;
+    int width = table.ColumnWidth(1) - 3;
+    int height = bounds.bottom - bounds.top;
+    if (openEditor == &dropdownEditor) {
+        RECT own;
+        GetWindowRect(dropdownEditor.hwnd, &own);
+        height = own.bottom - own.top;
+    }
+    MoveWindow(openEditor->hwnd, x, y, width, height, TRUE);
+}
+
+void PropertyGrid::LayOut()
+{
+    RECT client;
+    if (!GetClientRect(container.hwnd, &client))
+        return;
+    MoveWindow(table.hwnd, 0, 0, client.right, client.bottom - kPaneHeight - kPaneGap, TRUE);
+    MoveWindow(descriptionPane.hwnd, 0, client.bottom - kPaneHeight, client.right, kPaneHeight, TRUE);
+    table.Refresh();
+    descriptionPane.Refresh();
+    SetColumnWidths();
+}
+
+void PropertyGrid::SetColumnWidths()
+{
+    if (table.hwnd == NULL)
+        return;
+    int width = table.ClientWidth;
+    int perPage = static_cast<int>(SendMessageA(table.hwnd, LVM_GETCOUNTPERPAGE, 0, 0));
+    int column = perPage < table.RowCount() ? (width - GetSystemMetrics(SM_CXVSCROLL) - 5) / 2
+                                            : (width - 4) / 2;
+    table.SetColumnWidth(0, column);
+    table.SetColumnWidth(1, column);
+}
+
+void PropertyGrid::Commit(int index, const String& value)
+{
+    if (index < 0 || index >= static_cast<int>(rows.size()))
+        return;
+    table.Row(index).SetCellText(1, value);
+    rows[index].value = value;
+    currentRow = rows[index];
+    PostChanged();
+}
+
+void PropertyGrid::PostChanged()
+{
+    PostMessageA(GetParent(container.hwnd), kPropertyChangedMessage, container.id, 0);
+}
+
+bool PropertyGrid::EditorCommand(int identifier, int code)
+{
+    if (identifier == kPropertyDropdownEditorId && code == CBN_SELCHANGE &&
+        openEditor == &dropdownEditor) {
+        int selected = dropdownEditor.SelectedIndex;
+        if (selected >= 0) {
+            Commit(currentIndex, dropdownEditor.ItemText(selected));
+            CloseEditor();
+        }
+    } else if (identifier == kPropertyTextEditorId && code == EN_CHANGE && openEditor == &textEditor) {
+        String text = textEditor.Text;
+        if (text != table.CellText(1, currentIndex))
+            Commit(currentIndex, text);
+    } else if (identifier == kPropertyColorEditorId) {
+        if (openEditor != &colorEditor || colorEditor.hwnd == NULL)
+            return false;
+        if (code != BN_CLICKED)
+            return true;
+        COLORREF colour = PropertyColorValue(currentRow.value);
+        if (ChooseColor(GetParent(container.hwnd), colour)) {
+            // The dialog ran its own message loop: the editor may have gone meanwhile.
+            if (openEditor == &colorEditor)
+                colorEditor.Color = colour;
+            Commit(currentIndex, NumberString(colour, 0));
+        }
+    } else if (identifier == kPropertyFileEditorId && code == BN_CLICKED && openEditor == &fileEditor) {
+        fileDialog = FileDialog(GetParent(container.hwnd));
+        fileDialog.AddFilter("All Files", "*.*");
+        if (fileDialog.Open(currentRow.value)) {
+            if (openEditor == &fileEditor)
+                fileEditor.Text = fileDialog.FileName;
+            Commit(currentIndex, fileDialog.FileName);
+        }
+    }
+    return true;
+}
+
+void PropertyGrid::TableGone()
+{
+    openEditor = NULL;
+    dropdownEditor.hwnd = NULL;
+    textEditor.hwnd = NULL;
+    fileEditor.hwnd = NULL;
+    colorEditor.hwnd = NULL;
+    table.hwnd = NULL;
+    currentIndex = -1;
+}
+
+INT_PTR CALLBACK PropertyGridContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    PropertyGrid* grid = GridOfTable(GetDlgItem(window, kPropertyTableId));
+    if (grid == NULL)
+        return 0;
+    switch (message) {
+    case WM_NOTIFY: {
+        const NMHDR* note = reinterpret_cast<const NMHDR*>(lParam);
+        if (note->hwndFrom != grid->table.hwnd || (note->code != NM_CLICK && note->code != LVN_ITEMCHANGED))
+            break;
+        // Of the changes only a row becoming selected counts: the list view
+        // also reports the texts the editors write into the cells, and the
+        // editor taking them must stay open.
+        if (note->code == LVN_ITEMCHANGED) {
+            const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+            if (!(change->uChanged & LVIF_STATE) || !(change->uNewState & LVIS_SELECTED) ||
+                (change->uOldState & LVIS_SELECTED))
+                break;
+        }
+        int selected = static_cast<int>(
+            SendMessageA(grid->table.hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        if (selected >= 0)
+            grid->SelectRow(selected);
+        break;
+    }
+    case WM_COMMAND:
+        SendMessageA(GetParent(window), WM_COMMAND, wParam, lParam);
+        break;
+    case WM_SIZE:
+        grid->LayOut();
+        break;
+    }
+    return 0;
+}
+
+LRESULT CALLBACK PropertyGridTableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR subclassId, DWORD_PTR data)
+{
+    PropertyGrid* grid = reinterpret_cast<PropertyGrid*>(data);
+    switch (message) {
+    case WM_SIZE:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEWHEEL:
+        grid->CloseEditor();
+        break;
+    case WM_COMMAND:
+        if (!grid->EditorCommand(LOWORD(wParam), HIWORD(wParam)))
+            return 0;
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, PropertyGridTableProc, subclassId);
+        grid->TableGone();
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
