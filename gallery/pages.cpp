@@ -20,6 +20,7 @@
     PAGE(splitter, "Splitter")   \
     PAGE(calendar, "Calendar")   \
     PAGE(bars, "Bars")           \
+    PAGE(properties, "Properties") \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)

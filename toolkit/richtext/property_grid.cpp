@@ -30,6 +30,7 @@ static_assert(kGridTableStyle == 0x400C, "table style");
 const int kEditorWidth = 100;
 const int kEditorHeight = 25;
 const int kDropdownHeight = 200;
+const int kRowHeight = 21;
 
 PropertyGrid* GridOfTable(HWND table)
 {
@@ -111,6 +112,12 @@ bool PropertyGrid::Create(int identifier, int x, int y, int width, int height,
     table.AddColumn("Property", 50);
     table.AddColumn("Value", 50);
     table.AddStyle(kGridTableStyle);
+    // Rows as high as a combo box's field, so that an editor covers its own
+    // row only: the list view makes its rows as high as its small pictures.
+    ImageList rowHeight(0);
+    rowHeight.IconWidth = 1;
+    rowHeight.IconHeight = kRowHeight;
+    table.SetImageList(rowHeight);
 
     if (!SetWindowSubclass(table.hwnd, PropertyGridTableProc, kPropertyTableSubclassId,
                            reinterpret_cast<DWORD_PTR>(this)))
