@@ -255,6 +255,27 @@ TEST_F(PropertyGridTest, ColourDialogOpensOnTheValueAndStoresTheChoice)
     EXPECT_EQ(Notices(), 1);
 }
 
+TEST_F(PropertyGridTest, FileDialogChoiceBecomesTheValueAndTheCaption)
+{
+    char program[MAX_PATH] = "";
+    GetModuleFileNameA(NULL, program, MAX_PATH);
+    grid->SetRow("Picture", "none.txt", "file", "A file", "", false);
+    Select("Picture");
+    HWND button = Editor(kPropertyFileEditorId);
+    ASSERT_NE(button, (HWND)NULL);
+    EXPECT_EQ(WindowText(button), "none.txt");
+    std::string chosen = program;
+    DialogAnswer answer("Open", IDOK, GetCurrentProcessId(), 10000,
+                        [&chosen](HWND box) { TypeFileName(box, chosen); });
+    SendMessageA(grid->table.hwnd, WM_COMMAND, MAKEWPARAM(kPropertyFileEditorId, BN_CLICKED),
+                 (LPARAM)button);
+    ASSERT_TRUE(answer.Wait());
+    EXPECT_EQ(Str(grid->GetValue("Picture")), chosen);
+    EXPECT_EQ(Cell("Picture"), chosen);
+    EXPECT_EQ(WindowText(button), chosen);
+    EXPECT_EQ(Notices(), 1);
+}
+
 TEST_F(PropertyGridTest, ReplacingTheOpenRowsTypeRebuildsItsEditor)
 {
     Select("Caption");
