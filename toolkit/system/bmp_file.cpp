@@ -9,8 +9,9 @@ namespace {
 const WORD kBmpSignature = 0x4D42;  // "BM"
 const DWORD kFileHeaderSize = 14;
 const DWORD kInfoHeaderSize = 40;
-// Rows are read and written a band at a time (see WriteInBands).
-const size_t kBandBytes = 256 * 1024;
+// Rows are read a few at a time and written in pieces of this size (see
+// WriteInBands).
+const size_t kPieceBytes = 256 * 1024;
 
 // A BITMAPINFO with room for the largest colour table.
 struct FullBitmapInfo {
@@ -82,40 +83,54 @@ void RestoreSizes(BITMAPINFOHEADER& header, DWORD imageSize)
     header.biClrImportant = 0;
 }
 
-// Rows are read a band at a time into one buffer, which also carries the
-// file's headers in front of the first band, so the file is written in a few
-// large pieces. A band of 256 KB is small enough to come from the process
-// heap, whose memory is reused, where a larger block would be mapped afresh
-// for every picture and its first touch of each page would cost more than
-// the copy itself.
+// Rows are read with GetDIBits into one buffer, which also carries the
+// file's headers in front of the first row, and the file is written from it
+// in pieces of kPieceBytes at offsets that are multiples of that size: the
+// system keeps a file's data in large aligned blocks when the writes are
+// large and aligned, and takes small ones (at a much higher cost per byte)
+// for writes that cross them. So rows are read until the buffer holds a whole
+// piece, the piece is written, and the few bytes of the last row past it move
+// to the front. The buffer (a piece and a row) is small enough to come from
+// the process heap, whose memory is reused, where a larger block would be
+// mapped afresh for every picture and its first touch of each page would cost
+// more than the copy itself.
 WriteResult WriteInBands(HANDLE file, HDC screen, HBITMAP bitmap, FullBitmapInfo& info, size_t stride,
                          LONG rows)
 {
     BITMAPINFOHEADER& header = info.header;
     DWORD imageSize = header.biSizeImage;
     size_t prefix = BitmapFilePixelOffset(header);
-    int bandRows = static_cast<int>(std::min<size_t>(std::max<size_t>(1, kBandBytes / stride),
-                                                     static_cast<size_t>(rows)));
-    BYTE* buffer = new (std::nothrow) BYTE[prefix + stride * bandRows];
+    size_t piece = kPieceBytes;
+    while (piece < stride || piece < prefix)
+        piece *= 2;
+    BYTE* buffer = new (std::nothrow) BYTE[piece + stride];
     if (buffer == NULL)
         return kNoMemory;
-    BYTE* band = buffer + prefix;
+    size_t filled = prefix;  // the headers are written in once the first read fills the colour table
     bool ok = true;
-    for (LONG first = 0; ok && first < rows; first += bandRows) {
-        int count = static_cast<int>(std::min<LONG>(bandRows, rows - first));
-        ok = GetDIBits(screen, bitmap, static_cast<UINT>(first), static_cast<UINT>(count), band,
+    for (LONG first = 0; ok && first < rows;) {
+        // Enough rows to fill the piece, at least one.
+        size_t wanted = (piece - filled + stride - 1) / stride;
+        int count = static_cast<int>(std::min<size_t>(std::max<size_t>(wanted, 1),
+                                                       static_cast<size_t>(rows - first)));
+        ok = GetDIBits(screen, bitmap, static_cast<UINT>(first), static_cast<UINT>(count), buffer + filled,
                        reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == count;
         if (!ok)
             break;
         if (first == 0) {
-            // The colour table is filled by the first read.
             RestoreSizes(header, imageSize);
             FillHeaders(info, buffer);
-            ok = WriteAll(file, buffer, prefix + stride * count);
-        } else {
-            ok = WriteAll(file, band, stride * count);
+        }
+        first += count;
+        filled += stride * count;
+        if (filled >= piece) {
+            ok = WriteAll(file, buffer, piece);
+            filled -= piece;
+            std::memmove(buffer, buffer + piece, filled);
         }
     }
+    if (ok && filled > 0)
+        ok = WriteAll(file, buffer, filled);
     delete[] buffer;
     return ok ? kWritten : kFailed;
 }
