@@ -361,6 +361,10 @@ int main(int argc, char** argv)
         "  Switch drawing off (WM_SETREDRAW) to fill a list view.\n"
         "- perf puts the time in ntdll (the heap) and in round trips to wineserver, and\n"
         "  little in comctl32's own code; the toolkit adds no messages to the raw ones.\n"
+        "  LVM_INSERTITEM itself does a fixed amount of work per item (with drawing off it\n"
+        "  returns before any scrolling or painting) but allocates several heap blocks per\n"
+        "  item and grows the control's item arrays; its steps vary from run to run rather\n"
+        "  than growing evenly. Destroying a full view frees every item one by one.\n"
         "- The sorted LISTBOX costs about the same per item at any size.\n");
     DestroyWindow(parentWindow);
     return 0;

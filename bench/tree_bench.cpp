@@ -149,6 +149,11 @@ int main(int argc, char** argv)
                 raw.read * 1000 / (kParents * (kChildren + 1)));
     std::printf("  destroying the window    %9.1f ms\n", raw.destroy);
     std::printf("(checksum %zu)\n", checksum);
+    std::printf(
+        "Notes (Wine): the tree view checks every item handle a message names (the parent of\n"
+        "TVM_INSERTITEM, the item of TVM_GETITEM) by a linear search through all the items it\n"
+        "holds (TREEVIEW_ValidItem calls DPA_GetPtrIndex), so both adding and reading cost in\n"
+        "proportion to the items already there: 1,000 x 100 items take minutes, raw or not.\n");
     DestroyWindow(window);
     return 0;
 }
