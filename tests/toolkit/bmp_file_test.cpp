@@ -199,6 +199,41 @@ TEST_F(BmpFileTest, DibSectionsAreSavedAsGetDIBitsReadsThem)
     }
 }
 
+// Bitmaps (not DIB sections) of a few megabytes, written in many pieces with
+// rows crossing the pieces' edges: byte for byte as GetDIBits reads them.
+TEST_F(BmpFileTest, LargeBitmapsAreWrittenWholeAcrossPieces)
+{
+    const struct {
+        int bits, width, height;
+    } cases[] = {{24, 700, 1000}, {32, 1001, 301}, {16, 333, 1200}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bits << " bits, " << c.width << " x " << c.height);
+        HBITMAP bitmap = CreateBitmap(c.width, c.height, 1, c.bits, NULL);
+        ASSERT_TRUE(bitmap != NULL);
+        BITMAPINFOHEADER header = {};
+        header.biSize = sizeof header;
+        header.biWidth = c.width;
+        header.biHeight = c.height;
+        header.biPlanes = 1;
+        header.biBitCount = 24;
+        header.biCompression = BI_RGB;
+        std::vector<BYTE> rows(((c.width * 3 + 3) & ~3) * static_cast<size_t>(c.height));
+        for (size_t i = 0; i < rows.size(); ++i)
+            rows[i] = static_cast<BYTE>(i * 7 + i / 1009);
+        HDC screen = GetDC(NULL);
+        SetDIBits(screen, bitmap, 0, c.height, rows.data(), reinterpret_cast<BITMAPINFO*>(&header),
+                  DIB_RGB_COLORS);
+        ReleaseDC(NULL, screen);
+        Image image(bitmap, kOwnHandle);
+        std::string path = PathOf("large.bmp");
+        ASSERT_TRUE(image.Save(String(path.c_str())));
+        std::string expected = FileThroughGetDIBits(bitmap);
+        std::string written = ReadBytes(path);
+        ASSERT_EQ(written.size(), expected.size());
+        EXPECT_TRUE(written == expected);
+    }
+}
+
 TEST_F(BmpFileTest, NothingIsWrittenForAnEmptyImage)
 {
     Image empty;
