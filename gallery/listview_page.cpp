@@ -65,8 +65,14 @@ void listview_page(Form& page)
         icons.Add("Shell icon " + NumberString(i + 1, 0), first + i);
     icons.SetImageList(pictures);
 
-    Button("Arrange down the left", kArrangeLeft, 10, 344, 180, 28, page);
-    Button("Arrange along the top", kArrangeTop, 200, 344, 180, 28, page);
+    Button arrangeLeft("Arrange down the left", kArrangeLeft, 10, 344, 180, 28, page);
+    Button arrangeTop("Arrange along the top", kArrangeTop, 200, 344, 180, 28, page);
     chosen.Create("", kChosen, 10, 384, 580, 20, page);
+    // The list takes whatever room the page gets; the buttons and the line
+    // below it stay at the bottom.
+    icons.SetAnchor(Anchor::All);
+    arrangeLeft.SetAnchor(Anchor::Left | Anchor::Bottom);
+    arrangeTop.SetAnchor(Anchor::Left | Anchor::Bottom);
+    chosen.SetAnchor(Anchor::Left | Anchor::Right | Anchor::Bottom);
     ShowChosen();
 }

@@ -1,6 +1,7 @@
 // The Wicker gallery: a form with a menu bar, a tool bar, a column of page
 // buttons on the left, the chosen page on the right, and a status bar telling
-// what the pointer is over.
+// what the pointer is over. The form can be resized: the page grows with it,
+// the column of page buttons stays on the left.
 //
 //     gallery.exe                 opens on the first page
 //     gallery.exe --page <name>   opens on that page
@@ -51,6 +52,14 @@ Control PageButton(int index)
     return Control(GetDlgItem(mainForm.hwnd, kFirstPageButton + index));
 }
 
+// The page area right of the buttons, between the tool bar and the status bar.
+RECT PageArea()
+{
+    RECT area = {2 * kMargin + kButtonWidth, pageTop, mainForm.ClientWidth - kMargin,
+                 mainForm.ClientHeight - kMargin - statusBar.Height};
+    return area;
+}
+
 // Builds the page the first time it is shown, then shows it alone; the button
 // of the page on show is greyed, so the column tells where the user is.
 void ShowPage(int index)
@@ -62,6 +71,13 @@ void ShowPage(int index)
         page.Create(galleryPages[index].title, 2 * kMargin + kButtonWidth, pageTop, kPageWidth,
                     kPageHeight, kFormPopup, true, false, false, false, false, mainForm, true);
         galleryPages[index].build(page);
+        // Built at the size the pages are drawn for, then fitted to the page
+        // area of the form as it is now; from then on it grows and shrinks
+        // with the form.
+        RECT area = PageArea();
+        page.Move(area.left, area.top);
+        page.Resize(area.right - area.left, area.bottom - area.top, false);
+        page.SetAnchor(Anchor::All);
     }
     if (shownPage >= 0) {
         pageForms[shownPage].Hide();
@@ -106,6 +122,14 @@ String Describe(HWND window)
 
 INT_PTR CALLBACK MainProc(HWND, UINT message, WPARAM wParam, LPARAM)
 {
+    // The bars fit themselves to the form's new width; the pages are
+    // anchored and follow by themselves.
+    if (message == WM_SIZE) {
+        toolBar.UpdateLayout();
+        statusBar.UpdateLayout();
+        statusBar.Parts = 2;
+        return FALSE;
+    }
     if (message == WM_CLOSE) {
         PostQuitMessage(0);
         return TRUE;
@@ -201,7 +225,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     }
 
     int width = kPageWidth + kButtonWidth + 3 * kMargin;
-    mainForm.Create("Wicker gallery", 0, 0, width, kPageHeight, kFormDialogMinBox, true, false,
+    mainForm.Create("Wicker gallery", 0, 0, width, kPageHeight, kFormStandard, true, false,
                     false, false, true);
     mainForm.DialogProcedure = MainProc;
     BuildMenus();
@@ -213,6 +237,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     RECT frame = {0, 0, width, height};
     AdjustWindowRectEx(&frame, mainForm.GetStyle(), TRUE, mainForm.GetExStyle());
     mainForm.Resize(frame.right - frame.left, frame.bottom - frame.top, true);
+    // Smaller, the pages would be cut off.
+    mainForm.SetMinimumSize(frame.right - frame.left, frame.bottom - frame.top);
     // The status bar shares the new width between its parts.
     statusBar.UpdateLayout();
     statusBar.Parts = 2;

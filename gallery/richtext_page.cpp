@@ -63,4 +63,9 @@ void richtext_page(Form& page)
                   WS_EX_CLIENTEDGE);
     ShowMarkup();
     Button tipsButton("Tip of the day...", kTipsButton, 10, 396, 150, 28, page);
+    // A taller page gives both panes more lines; a wider one widens the
+    // rich text box.
+    editor.SetAnchor(Anchor::Left | Anchor::Top | Anchor::Bottom);
+    shown.SetAnchor(Anchor::All);
+    tipsButton.SetAnchor(Anchor::Left | Anchor::Bottom);
 }

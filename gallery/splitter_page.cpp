@@ -17,8 +17,13 @@ TreeView topics;
 RichTextBox notes;
 Splitter bar;
 
-INT_PTR CALLBACK SplitterProc(HWND, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 {
+    // A resized page lets the bar go as far as 80 pixels from its new edge.
+    if (message == WM_SIZE && bar.Exists()) {
+        bar.SetRange(80, Control(window).ClientWidth - 80);
+        return FALSE;
+    }
     // The bar reports every move with its identifier: the panes follow it.
     if (message == WM_COMMAND && LOWORD(wParam) == kBar) {
         bar.Relayout();
@@ -59,4 +64,9 @@ void splitter_page(Form& page)
     bar.Attach(1, {&notes});
     bar.SetRange(80, page.ClientWidth - 80);
     bar.SetPosition(kBarAt);
+    // The panes and the bar grow with the page; the pane on the right takes
+    // the new width.
+    topics.SetAnchor(Anchor::Left | Anchor::Top | Anchor::Bottom);
+    bar.SetAnchor(Anchor::Left | Anchor::Top | Anchor::Bottom);
+    notes.SetAnchor(Anchor::All);
 }

@@ -115,8 +115,13 @@ void table_page(Form& page)
     }
 
     filling = false;
-    Button("Tick every row", kTickAll, 10, 360, 150, 28, page);
-    Button("Clear every row", kClearAll, 170, 360, 150, 28, page);
+    Button tickAll("Tick every row", kTickAll, 10, 360, 150, 28, page);
+    Button clearAll("Clear every row", kClearAll, 170, 360, 150, 28, page);
     summary.Create("", kSummary, 10, 400, 580, 20, page);
+    // More rows and wider columns on a bigger page; the buttons stay below.
+    numbers.SetAnchor(Anchor::All);
+    tickAll.SetAnchor(Anchor::Left | Anchor::Bottom);
+    clearAll.SetAnchor(Anchor::Left | Anchor::Bottom);
+    summary.SetAnchor(Anchor::Left | Anchor::Right | Anchor::Bottom);
     ShowSummary();
 }

@@ -65,4 +65,9 @@ void tabs_page(Form& page)
 
     tabs.SelectPage(buttonsPage);
     page.DialogProcedure = TabsProc;
+    // The tab control grows with the page, and each tab's control with it.
+    tabs.SetAnchor(Anchor::All);
+    notes.SetAnchor(Anchor::All);
+    buttonsPanel.SetAnchor(Anchor::All);
+    about.SetAnchor(Anchor::All);
 }

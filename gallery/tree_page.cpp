@@ -101,8 +101,13 @@ void tree_page(Form& page)
     garden.Expand();
     herbs.Select();
 
-    Button("Add a child to the chosen item", kAddChild, 350, 32, 240, 28, page);
-    Button("Delete the chosen item", kDeleteItem, 350, 68, 240, 28, page);
+    Button addChild("Add a child to the chosen item", kAddChild, 350, 32, 240, 28, page);
+    Button deleteItem("Delete the chosen item", kDeleteItem, 350, 68, 240, 28, page);
     chosen.Create("", 0, 10, 404, 580, 20, page);
+    // The tree grows with the page, the buttons keep to its right edge.
+    tree.SetAnchor(Anchor::All);
+    addChild.SetAnchor(Anchor::Top | Anchor::Right);
+    deleteItem.SetAnchor(Anchor::Top | Anchor::Right);
+    chosen.SetAnchor(Anchor::Left | Anchor::Right | Anchor::Bottom);
     ShowChosen();
 }

@@ -91,6 +91,40 @@ const OpenedWindow openedWindows[] = {
     {"mdi", "Open MDI window", "MDI window", "window"},
 };
 
+// A page pictured a second time with the main form enlarged, as <picture>.png:
+// the form's page grows with it.
+struct EnlargedWindow {
+    const char* page;
+    int wider;
+    int taller;
+    const char* picture;
+};
+const EnlargedWindow enlargedWindows[] = {
+    {"tree", 240, 180, "resized"},
+};
+
+// Waits until the gallery has handled every message, its paints included:
+// on a busy machine a fixed pause is not always enough.
+void WaitUntilPainted(HANDLE process)
+{
+    WaitForInputIdle(process, 20000);
+}
+
+// Moves the window to the screen's corner and makes it larger; the host
+// picture is taken after it has painted.
+void Enlarge(HANDLE process, HWND window, const EnlargedWindow& enlarged)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    SetWindowPos(window, NULL, 0, 0, frame.right - frame.left + enlarged.wider,
+                 frame.bottom - frame.top + enlarged.taller, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The gallery has handled the move once it answers a message.
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &answer);
+    Sleep(500);
+    WaitUntilPainted(process);
+}
+
 struct ButtonSearch {
     const char* text;
     HWND found;
@@ -182,10 +216,18 @@ int main(int argc, char** argv)
                 ++failures;
             }
             std::string secondName = second != NULL ? name + "-" + opened->picture : "";
+            WaitUntilPainted(process);
             if (pictures)
                 Shoot(window, name.c_str(), second, second != NULL ? secondName.c_str() : NULL);
             else
                 std::printf("opened %s\n", name.c_str());
+            for (const EnlargedWindow& enlarged : enlargedWindows) {
+                if (name != enlarged.page)
+                    continue;
+                Enlarge(process, window, enlarged);
+                if (pictures)
+                    Shoot(window, enlarged.picture);
+            }
             PostMessageA(window, WM_CLOSE, 0, 0);
         }
         DWORD exitCode = 1;
