@@ -122,7 +122,10 @@ void LayOut(HWND parent, AnchorLayout& layout)
         // its list.
         int width = target.right - target.left;
         int height = target.bottom - target.top;
-        const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+        // A moved child is painted afresh instead of having its old picture
+        // copied along: inside a parent that is itself being laid out, that
+        // picture may not have been drawn yet.
+        const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOCOPYBITS;
         if (batch != NULL)
             batch = DeferWindowPos(batch, child.window, NULL, target.left, target.top, width, height,
                                    flags);
