@@ -8,6 +8,7 @@
 #include "foundation/kept_handles.h"
 #include "foundation/string.h"
 #include "foundation/string_list.h"
+#include "foundation/whole_characters.h"
 #include "foundation/startup.h"
 #include "foundation/app.h"
 #include "foundation/screen.h"

@@ -2,7 +2,8 @@
 // the staged passes give exactly what the 28 passes one after another give,
 // that the one-scan conversion gives the staged result delimited, and
 // that the finished document shows every byte outside the recognised tags,
-// also when the body is followed by more text or wrapped by a builder.
+// also when the body is followed by more text or wrapped by a builder, and
+// with its UTF-8 characters written as Unicode escapes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "rtf_builders_core.h"
 #include "rtf_markup_core.h"
 #include "rtf_reference.h"
+#include "rtf_unicode_core.h"
 
 namespace {
 
@@ -41,5 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(rtfreference::PlainText(header + rtfcore::FontSize(body, 12) + rtfcore::Paragraphs(1) +
                                     rtfcore::Bold(body) + end) == visible + "\n" + visible,
             "text lost inside builders", markup);
+    // Under the UTF-8 code page the body's characters beyond ASCII become
+    // Unicode escapes, which a reader shows as the same characters.
+    std::string escaped = rtfcore::EscapeUtf8(body);
+    Require(escaped.size() <= rtfcore::EscapeUtf8SizeBound(body.size()), "escapes outgrew their bound", markup);
+    Require(rtfreference::PlainText(header + escaped + end) == visible, "text changed by the escapes", markup);
+    Require(rtfreference::PlainText(header + escaped + escaped + end) == visible + visible,
+            "escapes changed where bodies meet", markup);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "rtf_reference.h"
 
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace rtfreference {
@@ -106,11 +108,35 @@ std::string VisibleText(const std::string& markup)
     return shown;
 }
 
+namespace {
+
+void AppendUtf8(std::string& out, unsigned long value)
+{
+    if (value < 0x80) {
+        out += static_cast<char>(value);
+    } else if (value < 0x800) {
+        out += static_cast<char>(0xC0 | (value >> 6));
+        out += static_cast<char>(0x80 | (value & 0x3F));
+    } else if (value < 0x10000) {
+        out += static_cast<char>(0xE0 | (value >> 12));
+        out += static_cast<char>(0x80 | ((value >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (value & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (value >> 18));
+        out += static_cast<char>(0x80 | ((value >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((value >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (value & 0x3F));
+    }
+}
+
+}  // namespace
+
 std::string PlainText(const std::string& rtf)
 {
     std::string shown;
     std::size_t i = 0, size = rtf.size();
     int skipDepth = 0;  // inside a skipped group: its depth counted from 1
+    unsigned long highSurrogate = 0;  // the first half of a pair read by "\\u"
     auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     while (i < size) {
@@ -138,13 +164,35 @@ std::string PlainText(const std::string& rtf)
                 while (i < size && isLetter(rtf[i]))
                     ++i;
                 std::string word = rtf.substr(start, i - start);
+                std::size_t numberStart = i;
                 if (i < size && (isDigit(rtf[i]) || (rtf[i] == '-' && i + 1 < size && isDigit(rtf[i + 1])))) {
                     ++i;
                     while (i < size && isDigit(rtf[i]))
                         ++i;
                 }
+                bool hasNumber = i > numberStart;
+                long number = hasNumber ? std::atol(rtf.substr(numberStart, i - numberStart).c_str()) : 0;
                 if (i < size && rtf[i] == ' ')
                     ++i;
+                if (word == "u" && hasNumber) {
+                    // One UTF-16 unit, then the one fallback character
+                    // (RTF's uc1) that a reader with Unicode skips.
+                    unsigned long unit = static_cast<unsigned long>(number < 0 ? number + 0x10000 : number) & 0xFFFF;
+                    if (i < size && rtf[i] != '\\' && rtf[i] != '{' && rtf[i] != '}')
+                        ++i;
+                    if (skipDepth)
+                        continue;
+                    if (unit >= 0xD800 && unit <= 0xDBFF) {
+                        highSurrogate = unit;
+                        continue;
+                    }
+                    unsigned long value = unit;
+                    if (unit >= 0xDC00 && unit <= 0xDFFF && highSurrogate)
+                        value = 0x10000 + ((highSurrogate - 0xD800) << 10) + (unit - 0xDC00);
+                    highSurrogate = 0;
+                    AppendUtf8(shown, value);
+                    continue;
+                }
                 if (!skipDepth && word == "par")
                     shown += '\n';
                 else if (!skipDepth && word == "tab")

@@ -18,7 +18,8 @@ std::string NaivePasses(const std::string& markup);
 std::string VisibleText(const std::string& markup);
 
 // The text an RTF document stands for: text bytes and escaped characters,
-// '\n' for "\par", '\t' for "\tab"; other control words, raw CR and LF and the
+// '\n' for "\par", '\t' for "\tab", the UTF-8 bytes of each "\uN" character
+// (its one fallback character skipped, a surrogate pair joined); other control words, raw CR and LF and the
 // groups of the font table, colour table and "\*" destinations show nothing.
 std::string PlainText(const std::string& rtf);
 

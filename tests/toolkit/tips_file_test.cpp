@@ -63,6 +63,29 @@ TEST(TipsFileTest, LongFieldsAreCutWithinTheirThousandBytes)
     EXPECT_EQ(TipFieldText(std::string("cut\0here", 8)), "cut");
 }
 
+// The cut at 999 bytes leaves out a UTF-8 character it would split, and
+// keeps bytes that form no such character.
+TEST(TipsFileTest, TheCutKeepsUtf8CharactersWhole)
+{
+    struct Case {
+        std::string before;  // the bytes before the last character
+        std::string last;    // the character at the cut, then padding
+        std::size_t kept;
+    } cases[] = {
+        {std::string(998, 'a'), "\xC3\xA9", 998},                 // 2 bytes across the cut
+        {std::string(997, 'a'), "\xE6\xBC\xA2", 997},             // 3 bytes, cut after 2
+        {std::string(998, 'a'), "\xE6\xBC\xA2", 998},             // 3 bytes, cut after 1
+        {std::string(996, 'a'), "\xF0\x9F\x98\x80", 996},         // 4 bytes, cut after 3
+        {std::string(997, 'a'), "\xC3\xA9", 999},                 // ends at the cut: whole
+        {std::string(998, 'a'), "\xE9\x41", 999},                 // Latin-1 bytes, no sequence
+        {std::string(996, 'a'), "\xA9\xA9\xA9\xA9\xA9", 999},      // no lead byte in reach
+    };
+    for (const Case& c : cases) {
+        std::string text = c.before + c.last + std::string(10, 'z');
+        EXPECT_EQ(TipFieldText(text), text.substr(0, c.kept)) << c.before.size() << " + " << c.last.size();
+    }
+}
+
 TEST(TipsFileTest, WrittenTipsReadBackTheSame)
 {
     std::vector<TipRecord> tips = {

@@ -3,9 +3,11 @@
 #include <commctrl.h>
 
 #include <string.h>
+#include <wchar.h>
 
 #include <vector>
 
+#include "../foundation/wide_text.h"
 #include "basic_control.h"
 
 static_assert(kComboBoxStyle ==
@@ -165,27 +167,29 @@ int ComboBox::ItemTextLength(int index)
     return length == CB_ERR ? 0 : static_cast<int>(length);
 }
 
-// CBEM_GETITEMA copies at most the buffer's size and says nothing of the
-// length, so the buffer grows until the text fits with room to spare.
+// CBEM_GETITEM copies at most the buffer's size and says nothing of the
+// length, so the buffer grows until the text fits with room to spare. The
+// wide message is used (see wide_text.h): under UTF-8 the ANSI one cuts the
+// text short of a buffer it would fit.
 String ComboBox::ItemText(int index)
 {
     if (hwnd == NULL || index < 0)
         return String();
-    std::vector<char> buffer(256);
+    std::vector<wchar_t> buffer(256);
     for (;;) {
         buffer[0] = 0;
-        COMBOBOXEXITEMA item = {};
+        COMBOBOXEXITEMW item = {};
         item.mask = CBEIF_TEXT;
         item.iItem = index;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
-        if (!SendMessageA(hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        if (!SendMessageW(hwnd, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
             return String();
         // The control may answer with a pointer to its own copy.
-        const char* text = item.pszText != NULL ? item.pszText : "";
-        size_t length = strnlen(text, buffer.size());
+        const wchar_t* text = item.pszText != NULL ? item.pszText : L"";
+        size_t length = wcsnlen(text, buffer.size());
         if (text != buffer.data() || length + 1 < buffer.size())
-            return String(text, length);
+            return AnsiFromWide(text, length);
         buffer.assign(buffer.size() * 2, 0);
     }
 }

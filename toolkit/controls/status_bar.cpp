@@ -2,6 +2,11 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
+#include <string>
+
+#include "../foundation/whole_characters.h"
+#include "../foundation/wide_text.h"
 #include "basic_control.h"
 
 static_assert(kStatusBarStyle == (WS_CHILD | SBARS_SIZEGRIP), "status bar style");
@@ -80,9 +85,7 @@ bool StatusBar::SetText(int part, const String& text)
 {
     if (hwnd == NULL || part < 0 || part >= GetParts())
         return false;
-    String shown = static_cast<int>(text.size()) > kStatusPartTextLimit
-                       ? String(text.CStr(), kStatusPartTextLimit)
-                       : text;
+    String shown = WholeCharactersPrefix(text, kStatusPartTextLimit);
     WPARAM how = part;
     if (part < static_cast<int>(raised.size()) && raised[part])
         how |= SBT_POPOUT;
@@ -112,15 +115,17 @@ void StatusBar::SetTextsFrom(const String& text)
 }
 
 // The length comes first: a part may hold a longer text than SetText lets
-// through when a program sent it to the window itself.
+// through when a program sent it to the window itself. The text is read
+// through the wide messages (see wide_text.h): SB_GETTEXTLENGTHA counts
+// characters, fewer than the bytes SB_GETTEXTA writes under UTF-8.
 String StatusBar::Text(int part)
 {
     if (hwnd == NULL || part < 0 || part >= GetParts())
         return String();
-    int length = LOWORD(SendMessageA(hwnd, SB_GETTEXTLENGTHA, part, 0));
-    String text(std::string(length + 1, '\0'));
-    SendMessageA(hwnd, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.CharAt(0)));
-    return String(text.CStr());
+    int length = LOWORD(SendMessageW(hwnd, SB_GETTEXTLENGTHW, part, 0));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(hwnd, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(&text[0]));
+    return AnsiFromWide(text.c_str(), wcsnlen(text.c_str(), text.size()));
 }
 
 // Each part is given its own text again, with the style it has now.

@@ -43,7 +43,8 @@ struct StatusBar : Control {
                 bool enabled = true, bool visible = true, DWORD exStyle = 0);
 
     // Shows the text in the part (SB_SETTEXTA, raised parts SBT_POPOUT) and
-    // keeps it in `texts`; texts longer than 1,027 characters are cut there.
+    // keeps it in `texts`; texts longer than 1,027 bytes are cut there, after
+    // the last whole character.
     // False for a part the bar does not have.
     bool SetText(int part, const String& text);
     // Sets each part that the list has a non-empty text for; empty texts

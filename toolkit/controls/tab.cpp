@@ -1,5 +1,8 @@
 #include "tab.h"
 
+#include <cstring>
+#include <vector>
+
 #include "basic_control.h"
 
 static_assert(kTabStyle == (WS_CHILD | WS_CLIPCHILDREN | WS_TABSTOP | TCS_MULTILINE),
@@ -309,17 +312,30 @@ bool TabPage::SetText(const String& newText)
     return SendMessageA(tabWindow, TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item)) != 0;
 }
 
+// TCM_GETITEMA reports no length: a text that fills the buffer may have been
+// cut (under the UTF-8 code page even inside a character), so it is read
+// again into a buffer four times the size until it fits with room to spare.
 String TabPage::Text()
 {
-    char buffer[256] = "";
-    TCITEMA read = {};
-    read.mask = TCIF_TEXT;
-    read.pszText = buffer;
-    read.cchTextMax = sizeof buffer;
-    if (index == -1 || !SendMessageA(tabWindow, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&read)))
+    if (index == -1)
         return String();
-    // The control may answer with a pointer to its own copy of the text.
-    return String(read.pszText);
+    std::vector<char> buffer(256);
+    for (;;) {
+        buffer[0] = '\0';
+        TCITEMA read = {};
+        read.mask = TCIF_TEXT;
+        read.pszText = buffer.data();
+        read.cchTextMax = static_cast<int>(buffer.size());
+        if (!SendMessageA(tabWindow, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&read)))
+            return String();
+        // The control may answer with a pointer to its own copy of the text.
+        if (read.pszText != buffer.data())
+            return String(read.pszText);
+        std::size_t length = strnlen(buffer.data(), buffer.size());
+        if (length + 1 < buffer.size() || buffer.size() >= 0x1000000)
+            return String(buffer.data(), length);
+        buffer.assign(buffer.size() * 4, '\0');
+    }
 }
 
 void TabPage::AttachControl(Control& attached)

@@ -5,9 +5,13 @@
 #include <commctrl.h>
 
 #include "kept_handles.h"
+#include "whole_characters.h"
+#include "wide_text.h"
 
 #include <cstddef>
+#include <climits>
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -20,13 +24,15 @@ const BYTE FullOpacity = 100;
 // without the reserved pointer of newer common controls): 44 bytes on 32-bit
 // Windows, larger where pointers are 8 bytes.
 const UINT ToolInfoSize = offsetof(TTTOOLINFOA, lpReserved);
+const UINT ToolInfoSizeW = offsetof(TTTOOLINFOW, lpReserved);
 #if defined(__i386__)
 static_assert(offsetof(TTTOOLINFOA, lpReserved) == 44, "the 32-bit tool structure is 44 bytes");
 #endif
 // TTF_IDISHWND | TTF_SUBCLASS.
 const UINT ToolFlags = TTF_IDISHWND | TTF_SUBCLASS;
-// The most tooltip text kept, so that reading it back fits the read buffer
-// whatever the common-controls version copies.
+// The most tooltip text kept, in bytes (so at most as many UTF-16 units),
+// so that reading it back fits the read buffer whatever the common-controls
+// version copies.
 const std::size_t ToolTextLimit = 1023;
 const std::size_t ToolTextBuffer = ToolTextLimit + 1;
 // SetLayeredWindowAttributes(window, colour key, alpha, flags).
@@ -41,21 +47,23 @@ bool clickablePressed = false;
 // The window property holding a clickable control's previous procedure.
 const char kClickablePreviousProp[] = "Wicker.ClickablePrevious";
 
-// Reads the tool text of a tooltip window registered by SetToolTipValue.
+// Reads the tool text of a tooltip window registered by SetToolTipValue,
+// through the wide message (see wide_text.h): the ANSI one cuts a text of
+// the UTF-8 code page at a byte count of its characters.
 String ReadToolText(HWND tooltip, HWND owner, HWND tool)
 {
-    std::vector<char> buffer(ToolTextBuffer + 1, '\0');
-    TTTOOLINFOA info;
+    std::vector<wchar_t> buffer(ToolTextBuffer + 1, L'\0');
+    TTTOOLINFOW info;
     std::memset(&info, 0, sizeof info);
-    info.cbSize = ToolInfoSize;
+    info.cbSize = ToolInfoSizeW;
     info.uFlags = ToolFlags;
     info.hwnd = owner;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
     info.lpszText = buffer.data();
     // Newer common controls take the buffer size in the first parameter.
-    SendMessageA(tooltip, TTM_GETTEXTA, ToolTextBuffer, reinterpret_cast<LPARAM>(&info));
-    buffer[ToolTextBuffer] = '\0';
-    return String(buffer.data());
+    SendMessageW(tooltip, TTM_GETTEXTW, ToolTextBuffer, reinterpret_cast<LPARAM>(&info));
+    buffer[ToolTextBuffer] = L'\0';
+    return AnsiFromWide(buffer.data(), wcsnlen(buffer.data(), ToolTextBuffer));
 }
 
 }  // namespace
@@ -176,13 +184,20 @@ void Control::SetBackColorValue(COLORREF color)
     InvalidateRect(hwnd, NULL, TRUE);
 }
 
+// The length a window reports may count characters rather than bytes (the
+// rich edit control does), and a window gives nothing when its text does not
+// fit: under a multi-byte code page the buffer has room for the most bytes
+// the characters can take.
 String Control::GetTextValue()
 {
     int length = GetTextLengthValue();
     if (length <= 0)
         return String();
-    std::vector<char> buffer(length + 1, '\0');
-    int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
+    std::size_t room = static_cast<std::size_t>(length) * MostBytesPerUnit() + 1;
+    if (room > static_cast<std::size_t>(INT_MAX))
+        room = INT_MAX;
+    std::vector<char> buffer(room, '\0');
+    int copied = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(room));
     if (copied < 0)
         copied = 0;
     return String(buffer.data(), copied);
@@ -216,7 +231,7 @@ void Control::SetToolTipValue(const String& text)
         return;
     }
     tooltip = made;
-    String kept(text.CStr(), text.size() > ToolTextLimit ? ToolTextLimit : text.size());
+    String kept = WholeCharactersPrefix(text, ToolTextLimit);
     TTTOOLINFOA info;
     std::memset(&info, 0, sizeof info);
     info.cbSize = ToolInfoSize;

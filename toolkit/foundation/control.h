@@ -55,7 +55,8 @@ struct Control {
     Property<Control, String> Text;
     // Same as Text.
     Property<Control, String> Caption;
-    // The tooltip's text; empty while there is no tooltip window.
+    // The tooltip's text; empty while there is no tooltip window. A text of
+    // more than 1,023 bytes is cut there, after the last whole character.
     Property<Control, String> ToolTip;
     // Outer size (GetWindowRect), -1 without a window; written values below 10 become 10.
     Property<Control, int> Width;

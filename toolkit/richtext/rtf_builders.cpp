@@ -1,6 +1,9 @@
 #include "rtf_builders.h"
 
+#include <windows.h>
+
 #include "rtf_builders_core.h"
+#include "rtf_unicode_core.h"
 
 String RtfHeader()
 {
@@ -67,7 +70,11 @@ String RtfLink(const String& shownText, const String& target)
     return String(rtfcore::Link(shownText, target));
 }
 
+// The characters beyond ASCII as Unicode escapes under the UTF-8 code page,
+// as RtfFromMarkup writes them.
 String RtfPlainText(const String& text)
 {
+    if (GetACP() == CP_UTF8)
+        return String(rtfcore::EscapeUtf8(rtfcore::PlainText(text)));
     return String(rtfcore::PlainText(text));
 }

@@ -28,7 +28,8 @@ String RtfCentre(const String& text);
 // A hyperlink field to `target` showing `shownText` red and underlined.
 String RtfLink(const String& shownText, const String& target);
 // The text as it stands, for text that is not markup (a title a user wrote):
-// backslashes and braces escaped, line breaks as paragraph breaks.
+// backslashes and braces escaped, line breaks as paragraph breaks, and under
+// the UTF-8 code page the characters beyond ASCII escaped as RtfFromMarkup does.
 String RtfPlainText(const String& text);
 
 #endif

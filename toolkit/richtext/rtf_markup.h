@@ -10,7 +10,9 @@
 // underline on and off; <CENTER> and <RIGHT> align the paragraphs from there
 // on and their closing tags are dropped. Tags are recognised in all upper or
 // all lower case only; everything else is text. A lone CR stays in the body
-// (an RTF reader skips it).
+// (an RTF reader skips it). Under the UTF-8 code page (GetACP() 65001) every
+// character beyond ASCII is written as a Unicode escape ("\u233?" for "é"),
+// so that the rich edit control shows it; otherwise the bytes stay as they are.
 String RtfFromMarkup(const String& markup);
 
 #endif

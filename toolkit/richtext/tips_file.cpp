@@ -119,8 +119,26 @@ std::string TipFieldText(const std::string& text)
     std::size_t length = text.find('\0');
     if (length == std::string::npos)
         length = text.size();
-    if (length > kTipFieldSize - 1)
+    if (length > kTipFieldSize - 1) {
         length = kTipFieldSize - 1;
+        // A UTF-8 character the cut would split is left out whole: its lead
+        // byte (11xxxxxx) stands before the cut, at most three bytes back,
+        // and its continuation bytes (10xxxxxx) run on past it. Bytes of
+        // other code pages seldom form such a run, and then lose at most
+        // three bytes of a text that is cut anyway.
+        std::size_t lead = length;
+        while (lead > 0 && length - lead < 3 && (static_cast<unsigned char>(text[lead]) & 0xC0) == 0x80)
+            --lead;
+        unsigned char first = static_cast<unsigned char>(text[lead]);
+        std::size_t sequence = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+        if (lead < length && sequence > length - lead && lead + sequence <= text.size()) {
+            bool whole = true;
+            for (std::size_t i = lead + 1; i < lead + sequence; ++i)
+                whole = whole && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+            if (whole)
+                length = lead;
+        }
+    }
     return text.substr(0, length);
 }
 

@@ -65,7 +65,8 @@ TipsFileContent ReadTipsBytes(const std::string& bytes);
 int StartingTip(std::int32_t storedCurrent, std::size_t count);
 
 // The text a field holds: the bytes up to its first zero, at most 999 bytes,
-// so that a zero byte always ends it within its 1000 bytes.
+// so that a zero byte always ends it within its 1000 bytes; a UTF-8
+// character that the cut at 999 bytes would split is left out whole.
 std::string TipFieldText(const std::string& text);
 
 // The 16 header bytes naming `current` as the tip on show.
