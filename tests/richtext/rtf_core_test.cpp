@@ -10,6 +10,7 @@
 #include "rtf_builders_core.h"
 #include "rtf_markup_core.h"
 #include "rtf_reference.h"
+#include "rtf_unicode_core.h"
 
 namespace {
 
@@ -123,6 +124,33 @@ TEST(RtfCoreTest, ResultStaysWithinItsSizeBound)
         std::size_t bound = rtfcore::FromMarkupSizeBound(markup);
         EXPECT_LE(body.size(), bound) << piece;
         EXPECT_EQ(body.capacity(), bound) << piece;
+    }
+}
+
+// Characters beyond ASCII as signed 16-bit Unicode escapes with a '?'
+// fallback, a pair for one beyond the basic plane; bytes of no well-formed
+// sequence stay as they are.
+TEST(RtfUnicodeEscapes, WellFormedSequencesOnly)
+{
+    struct Case {
+        std::string body, escaped;
+    } cases[] = {
+        {"plain \\b text", "plain \\b text"},
+        {"caf\xC3\xA9", "caf\\u233?"},
+        {"\xE2\x82\xAC" "5", "\\u8364?5"},
+        {"\xE6\xBC\xA2", "\\u28450?"},
+        {"\xEF\xBF\xBD", "\\u-3?"},
+        {"\xF0\x9F\x98\x80!", "\\u-10179?\\u-8704?!"},
+        {"\xC3 \xA9", "\xC3 \xA9"},                     // cut sequences
+        {"\xE0\x80\xAF\xC0\xAF", "\xE0\x80\xAF\xC0\xAF"},  // overlong
+        {"\xED\xA0\x80", "\xED\xA0\x80"},                // a surrogate
+        {"\xF4\x90\x80\x80", "\xF4\x90\x80\x80"},        // past U+10FFFF
+        {"\xE9t\xE9", "\xE9t\xE9"},                        // Latin-1 bytes
+    };
+    for (const Case& c : cases) {
+        std::string escaped = rtfcore::EscapeUtf8(c.body);
+        EXPECT_EQ(escaped, c.escaped);
+        EXPECT_LE(escaped.size(), rtfcore::EscapeUtf8SizeBound(c.body.size()));
     }
 }
 

@@ -129,10 +129,11 @@ TEST_F(Utf8TextTest, ListAndComboItemsKeepEveryScript)
     }
 }
 
-TEST_F(Utf8TextTest, TreeItemsAndTableCellsKeepEveryScript)
+TEST_F(Utf8TextTest, TreeItemsTableCellsAndTabsKeepEveryScript)
 {
     TreeView tree("", 1, 0, 0, 200, 150, parentControl);
     TableView table("", 2, 210, 0, 280, 150, parentControl);
+    Tab tab("", 3, 0, 160, 400, 100, parentControl);
     table.AddColumn("first", 100);
     table.AddColumn("second", 100);
     std::wstring wide(2000, L'\0');
@@ -146,6 +147,15 @@ TEST_F(Utf8TextTest, TreeItemsAndTableCellsKeepEveryScript)
         ASSERT_TRUE(SendMessageW(tree.hwnd, TVM_GETITEMW, 0, (LPARAM)&request)) << s.name;
         EXPECT_EQ(std::wstring(wide.c_str()), Wide(s.utf8)) << s.name;
         EXPECT_EQ(std::string(item.ItemText().CStr()), s.utf8) << s.name;
+
+        TabPage page = tab.AddPage(s.utf8);
+        TCITEMW tabItem = {};
+        tabItem.mask = TCIF_TEXT;
+        tabItem.pszText = &wide[0];
+        tabItem.cchTextMax = (int)wide.size();
+        ASSERT_TRUE(SendMessageW(tab.hwnd, TCM_GETITEMW, page.index, (LPARAM)&tabItem)) << s.name;
+        EXPECT_EQ(std::wstring(tabItem.pszText), Wide(s.utf8)) << s.name;
+        EXPECT_EQ(std::string(page.Text().CStr()), s.utf8) << s.name;
 
         TableRow row = table.AddRow(s.utf8);
         ASSERT_TRUE(table.SetCell(1, row.index, s.utf8)) << s.name;
