@@ -73,6 +73,7 @@
 #include "system/file_name_dialogs.h"
 #include "system/browse_for_folder.h"
 #include "system/choose_color.h"
+#include "system/accessible_names.h"
 #include "system/resampler.h"
 #include "system/bmp_file.h"
 #include "system/byte_buffer.h"

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "accessible_reader.h"
 #include "message_log.h"
 #include "scratch_folder.h"
 #include "wicker.h"
@@ -105,6 +106,20 @@ TEST_F(TipsDialogTest, LaysOutItsWindowAndControls)
     EXPECT_TRUE(GetWindowLongA(dialog.textPane.hwnd, GWL_STYLE) & ES_READONLY);
     EXPECT_EQ(Shown(dialog), "\n\nNo file associated with Control...");
     EXPECT_EQ(dialog.Count(), 0);
+}
+
+// A screen reader hears the caption, then the picture strip it draws, then
+// the pane, check box and buttons.
+TEST_F(TipsDialogTest, ScreenReadersHearThePictureStrip)
+{
+    TipsDialog dialog("", "Tip of the day", Control(), false);
+    EXPECT_EQ(NamesHeard(dialog.hwnd, 1), "Tip of the day\nPicture: a lit light bulb");
+    IAccessible* object = ClientObject(dialog.hwnd);
+    ASSERT_NE(object, nullptr);
+    LONG count = 0;
+    EXPECT_EQ(object->get_accChildCount(&count), S_OK);
+    EXPECT_EQ(count, 5);
+    object->Release();
 }
 
 struct FileCase {

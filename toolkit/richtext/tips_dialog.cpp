@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "../system/accessible_names.h"
 #include "rtf_builders.h"
 #include "rtf_markup.h"
 #include "tips_file.h"
@@ -11,6 +12,7 @@
 const char kTipsNoFileText[] = "\n\nNo file associated with Control...";
 const char kTipsNoTipsText[] = "\n\nNo tips found in the associated file...";
 const char kTipsUnreadableText[] = "\n\nAssociated tips file cannot be read...";
+const char kTipsPictureName[] = "Picture: a lit light bulb";
 
 namespace {
 
@@ -93,6 +95,26 @@ void DrawStrip(HDC dc)
                       DIB_RGB_COLORS);
 }
 
+// Screen readers hear the strip as one picture; the window's own name is its caption.
+int StripPartCount(HWND)
+{
+    return 1;
+}
+
+bool DescribeStrip(HWND, int number, DrawnPart* part)
+{
+    if (number == 0)
+        return true;
+    if (number != 1)
+        return false;
+    part->name = kTipsPictureName;
+    part->kind = kDrawnPicture;
+    SetRect(&part->place, 0, 0, Strip().width, Strip().height);
+    return true;
+}
+
+const AccessibleNames kStripNames = {StripPartCount, DescribeStrip};
+
 int ScreenCentredX()
 {
     return (GetSystemMetrics(SM_CXSCREEN) - kFormWidth) / 2;
@@ -156,6 +178,7 @@ TipsDialog::TipsDialog(const String& path, const String& caption, const Control&
     textPane.LeftMargin = kPaneMargin;
     textPane.RightMargin = kPaneMargin;
     DialogProcedure = TipsDialogProc;
+    GiveAccessibleNames(hwnd, &kStripNames);
     // Placing the controls repainted the form before its procedure could
     // draw the strip, and left it valid: paint it again, strip and all.
     Refresh();

@@ -29,6 +29,8 @@ const int kTipsPreviousId = 201;
 extern const char kTipsNoFileText[];
 extern const char kTipsNoTipsText[];
 extern const char kTipsUnreadableText[];
+// What screen readers call the picture strip.
+extern const char kTipsPictureName[];
 
 // A small always-on-top tool window: a picture strip on the left, a read-only
 // rich text pane showing one tip, a "Show tips on next startup" check box
