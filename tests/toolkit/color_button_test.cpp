@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "accessible_reader.h"
 #include "message_log.h"
 #include "wicker.h"
 
@@ -41,6 +42,22 @@ protected:
         ClearMessageLog();
     }
 };
+
+// A screen reader hears the colour in words, the one set last, under the
+// button's caption when it has one.
+TEST_F(ColorButtonTest, ScreenReadersHearTheColourInWords)
+{
+    ColorButton button(SwatchButtonId, 10, 10, 60, 30, parentControl, RGB(255, 0, 0));
+    IAccessible* object = ClientObject(button.hwnd);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(NameOf(object, CHILDID_SELF), "Colour: red 255, green 0, blue 0");
+    button.Color = RGB(0, 128, 0);
+    EXPECT_EQ(NameOf(object, CHILDID_SELF), "Colour: red 0, green 128, blue 0");
+    EXPECT_EQ(ValueOf(object, CHILDID_SELF), "red 0, green 128, blue 0");
+    button.Text = "Background";
+    EXPECT_EQ(NameOf(object, CHILDID_SELF), "Background: red 0, green 128, blue 0");
+    object->Release();
+}
 
 TEST_F(ColorButtonTest, SwatchIsInsetByTheBorder)
 {

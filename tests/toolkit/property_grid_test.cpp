@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "accessible_reader.h"
 #include "common_dialogs.h"
 #include "dialog_answer.h"
 #include "message_log.h"
@@ -77,6 +78,20 @@ protected:
     }
     std::string Cell(const char* name) { return Str(grid->table.CellText(1, grid->IndexOf(name))); }
 };
+
+// A screen reader hears the grid's name and each row as "name: value" with a
+// colour in words; the table the grid leaves behind still reads its rows.
+TEST_F(PropertyGridTest, ScreenReadersHearEachRowAsNameAndValue)
+{
+    HWND table = grid->table.hwnd;
+    EXPECT_EQ(NamesHeard(table, 5),
+              "Properties\nCaption: Hello\nWidth: 40\nAlign: b\nBack: red 255, green 0, blue 0\nOdd: b");
+    grid->SetValue("Width", "64");
+    grid->container.Text = "Window";
+    delete grid;
+    grid = NULL;
+    EXPECT_EQ(NamesHeard(table, 5), "Window\nCaption: Hello\nWidth: 64\nAlign: b\nBack: 255\nOdd: b");
+}
 
 TEST_F(PropertyGridTest, RowsAreAddedOnceAndUpdatedInPlaceWithOneNotice)
 {

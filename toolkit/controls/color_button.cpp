@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "../foundation/subclass_data.h"
+#include "../system/accessible_names.h"
 #include "basic_control.h"
 
 namespace {
@@ -28,7 +29,30 @@ COLORREF Complement(COLORREF colour)
     return RGB(255 - GetRValue(colour), 255 - GetGValue(colour), 255 - GetBValue(colour));
 }
 
+// Screen readers hear the button's caption, "Colour" when it has none, and
+// its colour in words; the swatch is a child window of its own.
+int NoDrawnParts(HWND)
+{
+    return 0;
+}
+
+bool DescribeColorButton(HWND window, int number, DrawnPart* part)
+{
+    SwatchColour* kept = WindowColour(window);
+    if (number != 0 || kept == NULL)
+        return false;
+    char caption[256] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    part->value = ColorInWords(kept->colour);
+    part->name = String(caption[0] != '\0' ? caption : kColorButtonName) + ": " + part->value;
+    return true;
+}
+
+const AccessibleNames kColorButtonNames = {NoDrawnParts, DescribeColorButton};
+
 }  // namespace
+
+const char kColorButtonName[] = "Colour";
 
 LRESULT CALLBACK ColorButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                  UINT_PTR subclassId, DWORD_PTR data)
@@ -91,6 +115,7 @@ bool ColorButton::Create(int identifier, int x, int y, int width, int height,
         delete kept;
         return false;
     }
+    GiveAccessibleNames(hwnd, &kColorButtonNames);
     return true;
 }
 

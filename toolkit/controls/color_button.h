@@ -8,6 +8,10 @@
 #include "../foundation/property.h"
 #include "button.h"
 
+// What screen readers call a colour button without a caption, before its
+// colour in words ("Colour: red 255, green 0, blue 0").
+extern const char kColorButtonName[];
+
 // The border a colour button is made with, in pixels.
 const int kColorButtonBorder = 5;
 

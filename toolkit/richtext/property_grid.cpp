@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 
+#include "controls/list_view_text.h"
 #include "foundation/subclass_data.h"
+#include "system/accessible_names.h"
 #include "rtf_builders.h"
 #include "rtf_markup.h"
 
@@ -38,7 +40,46 @@ PropertyGrid* GridOfTable(HWND table)
         SubclassData(table, PropertyGridTableProc, kPropertyTableSubclassId));
 }
 
+// Screen readers hear the table as the grid: named by the container's text
+// ("Properties" while it has none), each row as "name: value", a colour in
+// words. The rows are read from the table itself, so a table the grid has
+// left behind still reads; only colours need the grid's row types.
+int GridRowCount(HWND table)
+{
+    return static_cast<int>(SendMessageA(table, LVM_GETITEMCOUNT, 0, 0));
+}
+
+bool DescribeGridRow(HWND table, int number, DrawnPart* part)
+{
+    if (number == 0) {
+        char caption[256] = "";
+        GetWindowTextA(GetParent(table), caption, sizeof caption);
+        part->name = caption[0] != '\0' ? caption : kPropertyGridName;
+        return true;
+    }
+    int item = number - 1;
+    if (item >= GridRowCount(table))
+        return false;
+    String value = ListViewCellText(table, item, 1);
+    PropertyGrid* grid = GridOfTable(table);
+    if (grid != NULL && item < static_cast<int>(grid->rows.size()) &&
+        grid->rows[item].type == kPropertyColor)
+        value = ColorInWords(PropertyColorValue(value));
+    part->name = ListViewCellText(table, item, 0) + ": " + value;
+    part->value = value;
+    part->kind = kDrawnItem;
+    part->selected = SendMessageA(table, LVM_GETITEMSTATE, item, LVIS_SELECTED) != 0;
+    part->place.left = LVIR_BOUNDS;
+    if (!SendMessageA(table, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&part->place)))
+        SetRectEmpty(&part->place);
+    return true;
+}
+
+const AccessibleNames kGridNames = {GridRowCount, DescribeGridRow};
+
 }  // namespace
+
+const char kPropertyGridName[] = "Properties";
 
 int PropertyRowType(const String& typeText)
 {
@@ -123,6 +164,7 @@ bool PropertyGrid::Create(int identifier, int x, int y, int width, int height,
                            reinterpret_cast<DWORD_PTR>(this)))
         return false;
     container.DialogProcedure = PropertyGridContainerProc;
+    GiveAccessibleNames(table.hwnd, &kGridNames);
     LayOut();
     return true;
 }

@@ -35,6 +35,8 @@ enum {
 // Identifiers of the grid's windows.
 const int kPropertyDescriptionId = 110;
 const int kPropertyTableId = 111;
+// What screen readers call the grid while its container has no text.
+extern const char kPropertyGridName[];
 const int kPropertyDropdownEditorId = 112;
 const int kPropertyTextEditorId = 113;
 const int kPropertyFileEditorId = 114;
