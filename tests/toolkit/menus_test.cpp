@@ -154,6 +154,12 @@ TEST_F(MenusTest, ItemOperationsChangeTheItemItself)
     EXPECT_FALSE(save.Check());
     EXPECT_FALSE(save.SetText("gone"));
     EXPECT_FALSE(MenuItem().Disable());
+
+    // Removing a menu takes its sub-menu with it: nothing else would destroy it.
+    HMENU fileItems = file.subMenu;
+    EXPECT_TRUE(file.Remove());
+    EXPECT_EQ(GetMenuItemCount(bar.menu), 0);
+    EXPECT_FALSE(IsMenu(fileItems));
 }
 
 // The system posts WM_COMMAND (identifier, code 0, no window) when a menu

@@ -115,9 +115,12 @@ bool MenuItem::Disable()
     return found;
 }
 
+// An item opening a sub-menu takes the sub-menu with it (DeleteMenu):
+// RemoveMenu would leave it alive with nothing to destroy it.
 bool MenuItem::Remove()
 {
-    bool removed = RemoveMenu(menu, id, MF_BYCOMMAND) != FALSE;
+    bool removed = subMenu != NULL ? DeleteMenu(menu, id, MF_BYCOMMAND) != FALSE
+                                   : RemoveMenu(menu, id, MF_BYCOMMAND) != FALSE;
     Redraw();
     return removed;
 }

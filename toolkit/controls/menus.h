@@ -55,7 +55,7 @@ struct MenuItem {
     // the item was found, whatever its state was before.
     bool Enable();
     bool Disable();
-    // Takes the item out of its menu (RemoveMenu by command).
+    // Takes the item out of its menu; a sub-menu it opens is destroyed with it.
     bool Remove();
     // Changes the item's text only: a menu keeps its sub-menu, an item its
     // state (SetMenuItemInfoA with MIIM_STRING).

@@ -1,6 +1,7 @@
 #include "tab.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "basic_control.h"
@@ -277,6 +278,36 @@ TabPage& TabPage::operator=(const TabPage& other)
     index = other.index;
     tabWindow = other.tabWindow;
     text = other.text;
+    if (other.item.pszText != NULL)
+        item.pszText = const_cast<char*>(text.CStr());
+    return *this;
+}
+
+// Moves take the text along without copying it (containers of pages move
+// their elements when they grow only if moving cannot throw).
+TabPage::TabPage(TabPage&& other) noexcept
+    : hasControl(other.hasControl),
+      control(other.control),
+      item(other.item),
+      index(other.index),
+      tabWindow(other.tabWindow),
+      text(std::move(other.text))
+{
+    BindProperties();
+    if (other.item.pszText != NULL)
+        item.pszText = const_cast<char*>(text.CStr());
+}
+
+TabPage& TabPage::operator=(TabPage&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    hasControl = other.hasControl;
+    control = other.control;
+    item = other.item;
+    index = other.index;
+    tabWindow = other.tabWindow;
+    text = std::move(other.text);
     if (other.item.pszText != NULL)
         item.pszText = const_cast<char*>(text.CStr());
     return *this;

@@ -35,6 +35,8 @@ struct TabPage {
     TabPage();
     TabPage(const TabPage& other);
     TabPage& operator=(const TabPage& other);
+    TabPage(TabPage&& other) noexcept;
+    TabPage& operator=(TabPage&& other) noexcept;
 
     // Sets the tab's text (TCM_SETITEMA with the item's mask, so the image is
     // written again); the message's result.

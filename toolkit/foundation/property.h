@@ -100,7 +100,7 @@ public:
 private:
     // Bound to the owner that holds this property at the place where the
     // source's owner holds the source; an unbound source gives an unbound copy.
-    Property(const Property& other)
+    Property(const Property& other) noexcept
         : m_cObject(other.m_cObject == NULL
                         ? NULL
                         : reinterpret_cast<Owner*>(reinterpret_cast<char*>(other.m_cObject) +
@@ -112,7 +112,7 @@ private:
     }
     // The target keeps its own binding: the owner's assignment copies the
     // owner's state, never the place a property points at.
-    Property& operator=(const Property&) { return *this; }
+    Property& operator=(const Property&) noexcept { return *this; }
 };
 
 namespace wicker_detail {
