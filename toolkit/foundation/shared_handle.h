@@ -22,12 +22,13 @@ class SharedHandle {
 public:
     SharedHandle() : block(NULL) {}
     SharedHandle(Handle handle, HandleOwnership ownership) : block(NULL) { Reset(handle, ownership); }
-    SharedHandle(const SharedHandle& other) : block(other.block)
+    // Sharing only counts one more holder, so copies never throw.
+    SharedHandle(const SharedHandle& other) noexcept : block(other.block)
     {
         if (block != NULL)
             ++block->holders;
     }
-    SharedHandle& operator=(const SharedHandle& other)
+    SharedHandle& operator=(const SharedHandle& other) noexcept
     {
         if (block != other.block) {
             Drop();
