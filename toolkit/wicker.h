@@ -11,6 +11,7 @@
 #include "foundation/whole_characters.h"
 #include "foundation/startup.h"
 #include "foundation/app.h"
+#include "foundation/dpi_scaling.h"
 #include "foundation/screen.h"
 #include "foundation/image.h"
 #include "foundation/anchor_layout.h"

@@ -1,11 +1,24 @@
 #include "basic_control.h"
 
+#include "../foundation/dpi_scaling.h"
 #include "../foundation/kept_handles.h"
 
+ControlPlacement ScaledPlacement(const ControlPlacement& logical, HWND parent)
+{
+    UINT dpi = ScalingDpi(parent);
+    ControlPlacement place = logical;
+    place.x = ScaleBetweenDpi(logical.x, kLogicalDpi, dpi);
+    place.y = ScaleBetweenDpi(logical.y, kLogicalDpi, dpi);
+    place.width = ScaleBetweenDpi(logical.width, kLogicalDpi, dpi);
+    place.height = ScaleBetweenDpi(logical.height, kLogicalDpi, dpi);
+    return place;
+}
+
 bool CreateBasicControl(Control& control, const ControlKind& kind, DWORD style,
-                        const ControlPlacement& place, const Control& parentControl,
+                        const ControlPlacement& logicalPlace, const Control& parentControl,
                         OwnCreationStep ownStep, void* context)
 {
+    const ControlPlacement place = ScaledPlacement(logicalPlace, parentControl.hwnd);
     control.id = place.identifier;
     control.parent = parentControl.hwnd;
     const char* text = kind.windowText != NULL ? kind.windowText : place.text.CStr();

@@ -53,8 +53,10 @@ typedef void (*OwnCreationStep)(Control& control, void* context);
 // Sets `id` and `parent` (the parent control's window), creates the window of
 // the kind with the style (CreateWindowExA with the program's module handle,
 // the identifier as menu argument, no creation data), stores it in `hwnd` and
-// runs the kind's steps. A window that could not be created leaves `hwnd`
-// null and the steps then do nothing; the result says whether it exists.
+// runs the kind's steps. The place is in logical pixels, scaled to the
+// parent's DPI (ScalingDpi) before the window is made. A window that could
+// not be created leaves `hwnd` null and the steps then do nothing; the result
+// says whether it exists.
 bool CreateBasicControl(Control& control, const ControlKind& kind, DWORD style,
                         const ControlPlacement& place, const Control& parentControl,
                         OwnCreationStep ownStep = NULL, void* context = NULL);
@@ -72,6 +74,9 @@ LRESULT ShowKeptBitmap(HWND window, UINT message, WPARAM wParam, HBITMAP bitmap)
 // while the window shows it. The list shown before, or null; null without a
 // window.
 HIMAGELIST ShowKeptImageList(HWND window, UINT message, WPARAM kind, const ImageList& list);
+
+// The placement in the pixels of the parent window's DPI (ScalingDpi).
+ControlPlacement ScaledPlacement(const ControlPlacement& logical, HWND parent);
 
 // Resets a member built without arguments to "no window, no parent", as the
 // family's default constructors leave it.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "../foundation/dpi_scaling.h"
 #include "../foundation/kept_handles.h"
 #include "../system/browse_for_folder.h"
 
@@ -96,8 +97,18 @@ bool Form::Create(const String& caption, int x, int y, int width, int height, DW
     SetWindowTextA(hwnd, caption.CStr());
     if (!enabled)
         Disable();
-    Resize(width, height, false);
-    Move(x, y);
+    // The sizes are logical: the client area is scaled to the form's DPI
+    // and the frame is the system's at that DPI; a child form's place is
+    // scaled too, a top-level form's place on the screen is not.
+    UINT dpi = ScalingDpi(hwnd);
+    SIZE size = ScaledFrameSize(width, height, windowStyle, windowExStyle, dpi);
+    Resize(size.cx, size.cy, false);
+    if (child)
+        Move(ScaleBetweenDpi(x, kLogicalDpi, dpi), ScaleBetweenDpi(y, kLogicalDpi, dpi));
+    else
+        Move(x, y);
+    if (!child && DpiScalingOn())
+        FollowDpiChanges(hwnd, dpi);
     if (centred)
         Centre();
     if (maximised)

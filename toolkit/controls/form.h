@@ -107,7 +107,10 @@ struct Form : Control {
     // windows with WS_CHILD), WS_CLIPCHILDREN and WS_EX_CONTROLPARENT |
     // WS_EX_ACCEPTFILES, the system application icon and QuitOnCloseProc,
     // then placed, sized, optionally centred, maximised, minimised and shown.
-    // Sizes below 10 become 10, negative positions 0. True when the window exists.
+    // Sizes below 10 become 10, negative positions 0. With DPI scaling on the
+    // sizes (and a child form's place) are logical pixels, scaled to the
+    // form's DPI, and a top-level form follows DPI changes (FollowDpiChanges).
+    // True when the window exists.
     bool Create(const String& caption, int x, int y, int width, int height, DWORD styleValue,
                 bool enabled = true, bool visible = true, bool maximised = false,
                 bool minimised = false, bool centred = false,

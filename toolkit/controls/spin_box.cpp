@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "../foundation/dpi_scaling.h"
 #include "basic_control.h"
 
 static_assert(kSpinBoxStyle == (WS_CHILD | WS_TABSTOP | ES_NUMBER), "spin box style");
@@ -20,8 +21,11 @@ const ControlKind kSpinBoxKind = {
 void CreateArrowsStep(Control& control, void* height)
 {
     spinBox& box = static_cast<spinBox&>(control);
+    UINT dpi = ScalingDpi(box.parent);
     box.upDown = CreateWindowExA(0, UPDOWN_CLASSA, "spinBox", kSpinArrowsStyle, 0, 0,
-                                 kSpinArrowsWidth, *static_cast<int*>(height), box.parent, NULL,
+                                 ScaleBetweenDpi(kSpinArrowsWidth, kLogicalDpi, dpi),
+                                 ScaleBetweenDpi(*static_cast<int*>(height), kLogicalDpi, dpi),
+                                 box.parent, NULL,
                                  GetModuleHandleA(NULL), NULL);
     if (box.upDown != NULL)
         SendMessageA(box.upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(box.hwnd), 0);

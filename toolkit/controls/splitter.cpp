@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 
+#include "../foundation/dpi_scaling.h"
 #include "../foundation/runtime_check.h"
 
 namespace {
@@ -82,7 +83,7 @@ void Splitter::BindProperties()
 bool Splitter::Create(int identifier, const Control& containerControl, bool isHorizontal,
                       int barThickness, bool visible, DWORD exStyle)
 {
-    thickness = barThickness;
+    thickness = ScaleBetweenDpi(barThickness, kLogicalDpi, ScalingDpi(containerControl.hwnd));
     id = identifier;
     dragging = false;
 

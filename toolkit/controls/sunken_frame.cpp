@@ -1,5 +1,7 @@
 #include "sunken_frame.h"
 
+#include "../foundation/dpi_scaling.h"
+
 static_assert(kSunkenFrameStyle == (WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_BLACKFRAME),
               "sunken frame style");
 
@@ -8,6 +10,11 @@ SunkenFrame::SunkenFrame() {}
 SunkenFrame::SunkenFrame(int x, int y, int width, int height, const Control& parentControl)
 {
     parent = ControlView(parentControl).hwnd;
+    UINT dpi = ScalingDpi(parent);
+    x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
+    y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
+    width = ScaleBetweenDpi(width, kLogicalDpi, dpi);
+    height = ScaleBetweenDpi(height, kLogicalDpi, dpi);
     // The identifier -1 is the static controls' 0xFFFF; `id` stays unset.
     hwnd = CreateWindowExA(0, "STATIC", "", kSunkenFrameStyle, x, y, width, height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),

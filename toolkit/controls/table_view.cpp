@@ -1,5 +1,6 @@
 #include "table_view.h"
 
+#include "../foundation/dpi_scaling.h"
 #include "basic_control.h"
 #include "list_view_text.h"
 
@@ -243,7 +244,8 @@ TableColumn TableView::AddColumn(const String& title, int width)
         return added;
     LVCOLUMNA column = {};
     column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.cx = width;
+    // The width is logical, as the table's own size was.
+    column.cx = ScaleBetweenDpi(width, kLogicalDpi, ScalingDpi(hwnd));
     column.pszText = const_cast<char*>(title.CStr());
     column.iSubItem = columnCount;
     LRESULT index =

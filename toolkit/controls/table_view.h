@@ -130,7 +130,8 @@ struct TableView : Control {
     // the window keeps a holder of the list while it shows it. The list shown
     // before, or null.
     HIMAGELIST SetImageList(const ImageList& list);
-    // Appends a column with the title and width; an empty record (index -1)
+    // Appends a column with the title and width (logical pixels, scaled to
+    // the table's DPI as the table was); an empty record (index -1)
     // when it was not added.
     TableColumn AddColumn(const String& title, int width = 50);
     // Appends a row whose first cell holds the text, with the picture of that

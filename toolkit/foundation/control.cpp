@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "dpi_scaling.h"
 #include "kept_handles.h"
 #include "whole_characters.h"
 #include "wide_text.h"
@@ -575,8 +576,7 @@ void Control::KillFocus()
 
 void Control::SetDefaultFont()
 {
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFontFor(hwnd)), FALSE);
 }
 
 HFONT Control::GetFont()

@@ -158,7 +158,8 @@ struct Control {
     HWND Focus();
     // Sends WM_KILLFOCUS (0, 0) to the window itself.
     void KillFocus();
-    // WM_SETFONT with DEFAULT_GUI_FONT, no redraw.
+    // WM_SETFONT with DEFAULT_GUI_FONT, no redraw; with DPI scaling on, the
+    // GUI font made for the window's DPI (DefaultFontFor).
     void SetDefaultFont();
     // WM_GETFONT.
     HFONT GetFont();

@@ -15,6 +15,7 @@ const char* const kSlotNames[kKeptSlotCount] = {
     "Wicker.ToolTip",
     "Wicker.Bitmap",
     "Wicker.Icon",
+    "Wicker.Font",
     "Wicker.ImageList0",
     "Wicker.ImageList1",
     "Wicker.ImageList2",
@@ -30,6 +31,7 @@ void Release(KeptSlot slot, HANDLE handle)
         DestroyWindow(static_cast<HWND>(handle));
         break;
     case kKeptBitmap:
+    case kKeptFont:
         DeleteObject(static_cast<HGDIOBJ>(handle));
         break;
     case kKeptIcon:

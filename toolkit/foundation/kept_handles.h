@@ -6,12 +6,13 @@
 #include <windows.h>
 
 // What a window keeps, one of each: a tooltip window (destroyed), a bitmap
-// (deleted), an icon (destroyed), and up to four image list holders (an
+// (deleted), an icon (destroyed), a font (deleted), and up to four image list holders (an
 // ImageList* sharing the list, deleted; see KeepImageListWithWindow).
 enum KeptSlot {
     kKeptToolTip,
     kKeptBitmap,
     kKeptIcon,
+    kKeptFont,
     kKeptImageList,
     kKeptImageListLast = kKeptImageList + 3,
     kKeptSlotCount
