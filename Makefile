@@ -28,12 +28,16 @@ RUNTARGET  := build
 RUNWINE    := env $(WINEENV) wine
 RUNPREFIX  := $(BUILD)/wineprefix/system.reg $(BUILD)/wineprefix/drive_c/windows/Fonts/marlett.ttf
 RUNCACHE   := $(BUILD)/CMakeCache.txt
+RUNPREFIX144 := $(BUILD)/wineprefix-144dpi
+RUNWINE144 := env WINEPREFIX=$(CURDIR)/$(RUNPREFIX144) $(WINEOPTS) wine
 else
 RUNBUILD   := $(BUILD64)
 RUNTARGET  := build64
 RUNWINE    := env $(WINEENV64) $(WINE64)
 RUNPREFIX  := $(BUILD)/wineprefix64/system.reg $(BUILD)/wineprefix64/drive_c/windows/Fonts/marlett.ttf
 RUNCACHE   := $(BUILD64)/CMakeCache.txt
+RUNPREFIX144 := $(BUILD)/wineprefix64-144dpi
+RUNWINE144 := env WINEPREFIX=$(CURDIR)/$(RUNPREFIX144) WINELOADER=$(WINE64) $(WINEOPTS) $(WINE64)
 endif
 
 .PHONY: all deps build build64 native test test32 test64 bench fuzz play screenshots soak dist clean \
@@ -150,13 +154,20 @@ gallery: $(RUNCACHE) $(RUNPREFIX)
 	cd $(RUNBUILD)/gallery && $(RUNWINE) gallery.exe $(ARGS)
 
 # Saves build/screenshots/gallery/<name>.png for every page of the gallery's
-# page table, under Xvfb.
+# page table, under Xvfb; then the same at 144 DPI in
+# build/screenshots/gallery-144/, in a copy of the prefix whose screen has
+# that DPI, on a screen large enough for the larger windows.
 gallery-screenshots: $(RUNCACHE) $(RUNPREFIX)
 	cmake --build $(RUNBUILD) --target gallery gallery_screenshots -j $(JOBS)
 	rm -rf $(BUILD)/screenshots/gallery && mkdir -p $(BUILD)/screenshots/gallery
 	cd $(RUNBUILD) && $(XVFB) $(RUNWINE) tools/gallery_screenshots.exe gallery/gallery.exe \
 	    $(CURDIR)/$(BUILD)/screenshots/gallery
 	@ls $(BUILD)/screenshots/gallery
+	sh scripts/dpi-prefix.sh $(CURDIR)/$(dir $(firstword $(RUNPREFIX))) $(CURDIR)/$(RUNPREFIX144) 144
+	rm -rf $(BUILD)/screenshots/gallery-144 && mkdir -p $(BUILD)/screenshots/gallery-144
+	cd $(RUNBUILD) && xvfb-run -a -s "-screen 0 1600x1200x24" $(RUNWINE144) \
+	    tools/gallery_screenshots.exe gallery/gallery.exe $(CURDIR)/$(BUILD)/screenshots/gallery-144
+	@ls $(BUILD)/screenshots/gallery-144
 
 # Plays 1,000 words through the real program and prints the main dialog's
 # child windows and the game's working set at the start and at the end.

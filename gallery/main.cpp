@@ -206,6 +206,8 @@ int PageIndex(const char* name)
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // Sharp on high-DPI screens: sizes below are logical, the toolkit scales them.
+    UseDpiScaling();
     int first = 0;
     for (int i = 1; i < __argc; ++i) {
         if (std::strcmp(__argv[i], "--list-pages") == 0) {
@@ -231,10 +233,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     BuildMenus();
     BuildToolBar();
     statusBar.Create("", kStatusBar, mainForm, 2);
-    pageTop = toolBar.Height + kMargin;
-    int height = pageTop + kPageHeight + kMargin + statusBar.Height;
+    // The bars are measured in the screen's pixels, the layout is logical.
+    pageTop = PixelsToLogical(mainForm, toolBar.Height) + kMargin;
+    int height = pageTop + kPageHeight + kMargin + PixelsToLogical(mainForm, statusBar.Height);
     // The size asked for is the client area's: the frame and the menu bar come on top.
-    RECT frame = {0, 0, width, height};
+    RECT frame = {0, 0, LogicalToPixels(mainForm, width), LogicalToPixels(mainForm, height)};
     AdjustWindowRectEx(&frame, mainForm.GetStyle(), TRUE, mainForm.GetExStyle());
     mainForm.Resize(frame.right - frame.left, frame.bottom - frame.top, true);
     // Smaller, the pages would be cut off.

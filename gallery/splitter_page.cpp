@@ -37,7 +37,9 @@ INT_PTR CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 void splitter_page(Form& page)
 {
     page.DialogProcedure = SplitterProc;
-    int height = page.ClientHeight - 2 * kMargin;
+    // The page is measured in the screen's pixels; the controls are placed in logical ones.
+    int width = PixelsToLogical(page, page.ClientWidth);
+    int height = PixelsToLogical(page, page.ClientHeight) - 2 * kMargin;
     topics.Create("", kTopics, kMargin, kMargin, kBarAt - kMargin, height, page, true, true, false,
                   WS_EX_CLIENTEDGE);
     const char* const fruit[] = {"Apples", "Cherries", "Damsons", "Figs"};
@@ -51,7 +53,7 @@ void splitter_page(Form& page)
     orchard.Expand();
     hedge.Expand();
     notes.Create("", kNotes, kBarAt + kSplitterThickness, kMargin,
-                 page.ClientWidth - kMargin - kBarAt - kSplitterThickness, height, page, true, true,
+                 width - kMargin - kBarAt - kSplitterThickness, height, page, true, true,
                  false, ES_MULTILINE | WS_VSCROLL, WS_EX_CLIENTEDGE);
     notes.RichText = RtfHeader() +
                      RtfFromMarkup("<B>Drag the bar</B> between the tree and this pane.\r\n"
@@ -62,8 +64,8 @@ void splitter_page(Form& page)
     bar.Create(kBar, page, false, kSplitterThickness, true, WS_EX_STATICEDGE);
     bar.Attach(0, {&topics});
     bar.Attach(1, {&notes});
-    bar.SetRange(80, page.ClientWidth - 80);
-    bar.SetPosition(kBarAt);
+    bar.SetRange(LogicalToPixels(page, 80), page.ClientWidth - LogicalToPixels(page, 80));
+    bar.SetPosition(LogicalToPixels(page, kBarAt));
     // The panes and the bar grow with the page; the pane on the right takes
     // the new width.
     topics.SetAnchor(Anchor::Left | Anchor::Top | Anchor::Bottom);
