@@ -90,6 +90,7 @@ protected:
         UseDpiScaling(scaling);
         ASSERT_TRUE(form.Create("DPI", 20, 20, 420, 300, kFormDialog, true, false));
         Button button("OK", 1, 10, 10, 80, 24, form);
+        button.SetAnchor(Anchor::Right | Anchor::Bottom);
         TextBox text("text", 2, 10, 40, 120, 22, form);
         CheckBox check("check", 3, 10, 70, 100, 20, form, false);
         RichTextBox rich("rich", 4, 140, 10, 100, 60, form, true, true, false, 0, 0);
@@ -147,7 +148,8 @@ TEST_F(DpiScalingTest, ControlsTakeTheirLogicalPlacesAtTheScreenDpiOnlyWhenScali
 
 // The form takes the suggested rectangle; every window inside it, the child
 // form's too, is placed and sized by new/old, fonts and table columns follow,
-// and a control made after the change is made for the new DPI. Going back
+// anchored controls keep their new places, and a control made after the
+// change is made for the new DPI. Going back
 // gives the first places again.
 TEST_F(DpiScalingTest, DpiChangeRescalesPlacesFontsAndColumnsAndBack)
 {
@@ -171,6 +173,8 @@ TEST_F(DpiScalingTest, DpiChangeRescalesPlacesFontsAndColumnsAndBack)
         RECT placed;
         GetWindowRect(form.hwnd, &placed);
         ExpectRect(suggested, placed, "form");
+        // The anchored button keeps its new place when the form lays it out again.
+        LayOutAnchoredChildren(form.hwnd);
         for (size_t i = 0; i < made.size(); ++i)
             ExpectRect(Scaled(now[i], from, to), RectInParent(made[i].window), made[i].what);
         EXPECT_EQ(ScaleBetweenDpi(guiHeight, from, to), FontHeight(made[0].window));

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "anchor_layout.h"
 #include "kept_handles.h"
 
 namespace {
@@ -199,6 +200,14 @@ void ApplyPlaces(const std::vector<PlacedWindow>& placed, UINT fromDpi, UINT toD
         if (IsClass(one.window, WC_LISTVIEWA))
             RescaleColumns(one.window, fromDpi, toDpi);
     }
+    // Anchored controls keep their scaled distances to their parents' edges
+    // from now on, not the ones they had at the old DPI.
+    HWND lastParent = NULL;
+    for (const PlacedWindow& one : placed)
+        if (one.parent != lastParent) {
+            RememberAnchorDistances(one.parent);
+            lastParent = one.parent;
+        }
 }
 
 LRESULT CALLBACK DpiChangeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
