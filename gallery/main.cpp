@@ -52,11 +52,14 @@ Control PageButton(int index)
     return Control(GetDlgItem(mainForm.hwnd, kFirstPageButton + index));
 }
 
-// The page area right of the buttons, between the tool bar and the status bar.
+// The page area right of the buttons, between the tool bar and the status
+// bar, in the window's pixels (the margins and the column are logical sizes).
 RECT PageArea()
 {
-    RECT area = {2 * kMargin + kButtonWidth, pageTop, mainForm.ClientWidth - kMargin,
-                 mainForm.ClientHeight - kMargin - statusBar.Height};
+    int margin = LogicalToPixels(mainForm, kMargin);
+    RECT area = {LogicalToPixels(mainForm, 2 * kMargin + kButtonWidth),
+                 LogicalToPixels(mainForm, pageTop), mainForm.ClientWidth - margin,
+                 mainForm.ClientHeight - margin - statusBar.Height};
     return area;
 }
 

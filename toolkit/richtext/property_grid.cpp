@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "controls/list_view_text.h"
+#include "foundation/dpi_scaling.h"
 #include "foundation/subclass_data.h"
 #include "system/accessible_names.h"
 #include "rtf_builders.h"
@@ -153,11 +154,11 @@ bool PropertyGrid::Create(int identifier, int x, int y, int width, int height,
     table.AddColumn("Property", 50);
     table.AddColumn("Value", 50);
     table.AddStyle(kGridTableStyle);
-    // Rows as high as a combo box's field, so that an editor covers its own
-    // row only: the list view makes its rows as high as its small pictures.
+    // Rows as high as a combo box's field at the window's DPI, so that an
+    // editor covers its own row only: the list view makes its rows as high as its small pictures.
     ImageList rowHeight(0);
     rowHeight.IconWidth = 1;
-    rowHeight.IconHeight = kRowHeight;
+    rowHeight.IconHeight = LogicalToPixels(table, kRowHeight);
     table.SetImageList(rowHeight);
 
     if (!SetWindowSubclass(table.hwnd, PropertyGridTableProc, kPropertyTableSubclassId,
