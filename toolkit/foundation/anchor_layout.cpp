@@ -1,6 +1,5 @@
-// Each parent with anchored children carries one record, found through a
-// window property and handed to a comctl32 subclass (SetWindowSubclass) as
-// its data: the children, each with the
+// Each parent with anchored children carries one record, the data of a
+// comctl32 subclass (SetWindowSubclass) and found again through it: the children, each with the
 // rectangle and the parent size its distances are measured from, and the
 // parent's minimum size. The record goes with the parent's WM_NCDESTROY.
 //
@@ -13,10 +12,11 @@
 
 #include <vector>
 
+#include "subclass_data.h"
+
 namespace {
 
 const UINT_PTR kAnchorSubclassId = 0x57414E43;  // "WANC"
-const char* const kLayoutProperty = "Wicker.Anchors";
 
 struct AnchoredChild {
     HWND window;
@@ -162,7 +162,6 @@ LRESULT CALLBACK AnchorLayoutProc(HWND window, UINT message, WPARAM wParam, LPAR
         return result;
     }
     case WM_NCDESTROY:
-        RemovePropA(window, kLayoutProperty);
         RemoveWindowSubclass(window, AnchorLayoutProc, kAnchorSubclassId);
         delete layout;
         break;
@@ -177,20 +176,16 @@ AnchorLayout* LayoutOf(HWND window, bool make)
 {
     if (window == NULL || !IsWindow(window))
         return NULL;
-    AnchorLayout* found = static_cast<AnchorLayout*>(GetPropA(window, kLayoutProperty));
+    AnchorLayout* found = reinterpret_cast<AnchorLayout*>(
+        SubclassData(window, AnchorLayoutProc, kAnchorSubclassId));
     if (found != NULL || !make)
         return found;
     AnchorLayout* layout = new AnchorLayout();
     layout->laidOut = ClientSize(window);
     layout->minimum.cx = 0;
     layout->minimum.cy = 0;
-    if (!SetPropA(window, kLayoutProperty, layout)) {
-        delete layout;
-        return NULL;
-    }
     if (!SetWindowSubclass(window, AnchorLayoutProc, kAnchorSubclassId,
                            reinterpret_cast<DWORD_PTR>(layout))) {
-        RemovePropA(window, kLayoutProperty);
         delete layout;
         return NULL;
     }

@@ -22,13 +22,11 @@
 #include <string>
 
 #include "../foundation/app.h"
+#include "../foundation/subclass_data.h"
 
 namespace {
 
 const UINT_PTR kNamesSubclassId = 0x5749414E;  // "WIAN"
-// The window property that finds a window's link again when it is given a
-// new table.
-const char kLinkProperty[] = "Wicker.AccessibleNames";
 
 // Shared by the window's subclass and every object it handed out.
 struct WindowLink {
@@ -537,7 +535,6 @@ LRESULT CALLBACK NamesProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         break;
     case WM_NCDESTROY:
         link->window = NULL;
-        RemovePropA(window, kLinkProperty);
         RemoveWindowSubclass(window, NamesProc, kNamesSubclassId);
         ReleaseLink(link);
         break;
@@ -567,18 +564,15 @@ bool GiveAccessibleNames(HWND window, const AccessibleNames* names)
     // Handing the object over marshals it (COM), so OLE must run on the
     // window's thread.
     StartOle();
-    WindowLink* link = static_cast<WindowLink*>(GetPropA(window, kLinkProperty));
+    // A window given a new table keeps its link.
+    WindowLink* link =
+        reinterpret_cast<WindowLink*>(SubclassData(window, NamesProc, kNamesSubclassId));
     if (link != NULL) {
         link->names = names;
         return true;
     }
     link = new WindowLink{1, window, names};
     if (!SetWindowSubclass(window, NamesProc, kNamesSubclassId, reinterpret_cast<DWORD_PTR>(link))) {
-        delete link;
-        return false;
-    }
-    if (!SetPropA(window, kLinkProperty, link)) {
-        RemoveWindowSubclass(window, NamesProc, kNamesSubclassId);
         delete link;
         return false;
     }
