@@ -1,6 +1,7 @@
 #include "bmp_file.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <new>
 
@@ -11,7 +12,9 @@ const DWORD kFileHeaderSize = 14;
 const DWORD kInfoHeaderSize = 40;
 // Rows are read a few at a time and written in pieces of this size (see
 // WriteInBands).
-const size_t kPieceBytes = 256 * 1024;
+const size_t kPieceBytes = 1024 * 1024;
+// A picture whose file is no larger is read whole into a buffer of its own.
+const size_t kSmallPictureBytes = 64 * 1024;
 
 // A BITMAPINFO with room for the largest colour table.
 struct FullBitmapInfo {
@@ -83,6 +86,53 @@ void RestoreSizes(BITMAPINFOHEADER& header, DWORD imageSize)
     header.biClrImportant = 0;
 }
 
+// The buffer WriteInBands reads rows into, kept from one save to the next.
+// A block of a megabyte is too large for the process heap to hand out again:
+// it is mapped afresh each time, and the first touch of each of its pages
+// costs more than reading the rows into it. So the first save of a large
+// picture keeps its buffer, and the saves after it take it over. A save
+// that finds it taken (another thread is saving) or too small uses a new
+// one, and the largest of them stays for the next save.
+class KeptBuffer {
+public:
+    ~KeptBuffer() { Release(kept.exchange(nullptr)); }
+
+    // A buffer of at least `size` bytes, or NULL when there is no memory.
+    BYTE* Take(size_t size)
+    {
+        Block* block = kept.exchange(nullptr);
+        if (block != nullptr && block->size >= size)
+            return Bytes(block);
+        Release(block);
+        block = static_cast<Block*>(::operator new(sizeof(Block) + size, std::nothrow));
+        if (block == nullptr)
+            return NULL;
+        block->size = size;
+        return Bytes(block);
+    }
+
+    // Keeps the buffer for the next save unless a larger one is kept.
+    void Give(BYTE* bytes)
+    {
+        Block* block = reinterpret_cast<Block*>(bytes - sizeof(Block));
+        Block* other = kept.exchange(block);
+        if (other != nullptr && other->size > block->size)
+            other = kept.exchange(other);
+        Release(other);
+    }
+
+private:
+    struct Block {
+        size_t size;
+    };
+    static BYTE* Bytes(Block* block) { return reinterpret_cast<BYTE*>(block) + sizeof(Block); }
+    static void Release(Block* block) { ::operator delete(block); }
+
+    std::atomic<Block*> kept{nullptr};
+};
+
+KeptBuffer keptBuffer;
+
 // Rows are read with GetDIBits into one buffer, which also carries the
 // file's headers in front of the first row, and the file is written from it
 // in pieces of kPieceBytes at offsets that are multiples of that size: the
@@ -90,10 +140,8 @@ void RestoreSizes(BITMAPINFOHEADER& header, DWORD imageSize)
 // large and aligned, and takes small ones (at a much higher cost per byte)
 // for writes that cross them. So rows are read until the buffer holds a whole
 // piece, the piece is written, and the few bytes of the last row past it move
-// to the front. The buffer (a piece and a row) is small enough to come from
-// the process heap, whose memory is reused, where a larger block would be
-// mapped afresh for every picture and its first touch of each page would cost
-// more than the copy itself.
+// to the front. A small picture gets a buffer of its own size from the heap;
+// a larger one uses the kept buffer.
 WriteResult WriteInBands(HANDLE file, HDC screen, HBITMAP bitmap, FullBitmapInfo& info, size_t stride,
                          LONG rows)
 {
@@ -103,7 +151,8 @@ WriteResult WriteInBands(HANDLE file, HDC screen, HBITMAP bitmap, FullBitmapInfo
     size_t piece = kPieceBytes;
     while (piece < stride || piece < prefix)
         piece *= 2;
-    BYTE* buffer = new (std::nothrow) BYTE[piece + stride];
+    bool kept = prefix + imageSize > kSmallPictureBytes;
+    BYTE* buffer = kept ? keptBuffer.Take(piece + stride) : new (std::nothrow) BYTE[prefix + imageSize];
     if (buffer == NULL)
         return kNoMemory;
     size_t filled = prefix;  // the headers are written in once the first read fills the colour table
@@ -131,7 +180,10 @@ WriteResult WriteInBands(HANDLE file, HDC screen, HBITMAP bitmap, FullBitmapInfo
     }
     if (ok && filled > 0)
         ok = WriteAll(file, buffer, filled);
-    delete[] buffer;
+    if (kept)
+        keptBuffer.Give(buffer);
+    else
+        delete[] buffer;
     return ok ? kWritten : kFailed;
 }
 
