@@ -234,19 +234,33 @@ TEST_F(BmpFileTest, LargeBitmapsAreWrittenWholeAcrossPieces)
     }
 }
 
+// A picture saved again and again on a thread of its own, each file
+// compared with the one expected.
+struct SaveJob {
+    HBITMAP bitmap;
+    std::string path, expected;
+    int failures;
+};
+
+DWORD WINAPI SaveRepeatedly(LPVOID parameter)
+{
+    SaveJob& job = *static_cast<SaveJob*>(parameter);
+    Image image(job.bitmap);
+    for (int round = 0; round < 12; ++round)
+        if (!image.Save(String(job.path.c_str())) || ReadBytes(job.path) != job.expected)
+            ++job.failures;
+    return 0;
+}
+
 // Large saves share one kept buffer: saves running at the same time on two
 // threads, and saves of pictures of other sizes after them, each write their
 // own picture.
 TEST_F(BmpFileTest, SavesOnTwoThreadsAtOnceEachWriteTheirOwnPicture)
 {
-    struct Job {
-        HBITMAP bitmap;
-        std::string path, expected;
-        int failures;
-    } jobs[2] = {{CreateBitmap(900, 700, 1, 24, NULL), PathOf("one.bmp"), "", 0},
+    SaveJob jobs[2] = {{CreateBitmap(900, 700, 1, 24, NULL), PathOf("one.bmp"), "", 0},
                  {CreateBitmap(1300, 500, 1, 32, NULL), PathOf("two.bmp"), "", 0}};
     HDC screen = GetDC(NULL);
-    for (Job& job : jobs) {
+    for (SaveJob& job : jobs) {
         ASSERT_TRUE(job.bitmap != NULL);
         HDC memory = CreateCompatibleDC(screen);
         HGDIOBJ old = SelectObject(memory, job.bitmap);
@@ -258,17 +272,9 @@ TEST_F(BmpFileTest, SavesOnTwoThreadsAtOnceEachWriteTheirOwnPicture)
         job.expected = FileThroughGetDIBits(job.bitmap);
     }
     ReleaseDC(NULL, screen);
-    auto run = [](LPVOID parameter) -> DWORD {
-        Job& job = *static_cast<Job*>(parameter);
-        Image image(job.bitmap);
-        for (int round = 0; round < 12; ++round)
-            if (!image.Save(String(job.path.c_str())) || ReadBytes(job.path) != job.expected)
-                ++job.failures;
-        return 0;
-    };
     HANDLE threads[2];
     for (int i = 0; i < 2; ++i)
-        threads[i] = CreateThread(NULL, 0, run, &jobs[i], 0, NULL);
+        threads[i] = CreateThread(NULL, 0, SaveRepeatedly, &jobs[i], 0, NULL);
     WaitForMultipleObjects(2, threads, TRUE, INFINITE);
     for (int i = 0; i < 2; ++i) {
         CloseHandle(threads[i]);
