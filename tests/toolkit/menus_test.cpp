@@ -162,6 +162,66 @@ TEST_F(MenusTest, ItemOperationsChangeTheItemItself)
     EXPECT_FALSE(IsMenu(fileItems));
 }
 
+// A window destroys the menu bar it shows; a bar that never went on one is
+// destroyed with its last wrapper instead of being left behind.
+TEST_F(MenusTest, ABarOnNoWindowGoesWithItsLastWrapperAndOneOnAWindowWithTheWindow)
+{
+    struct Case {
+        const char* what;
+        bool madeForWindow;
+        void (*use)(MenuBar& bar, const Control& window);
+        bool onWindow;
+    } cases[] = {
+        {"never attached", false, [](MenuBar& bar, const Control&) { bar.AddMenu("&File", 1); },
+         false},
+        {"made for the window, no menu added", true, [](MenuBar&, const Control&) {}, false},
+        {"on the window at the first menu", true,
+         [](MenuBar& bar, const Control&) { bar.AddMenu("&File", 1); }, true},
+        {"attached", false, [](MenuBar& bar, const Control& window) { bar.AttachTo(window); },
+         true},
+        {"attached through a copy", false,
+         [](MenuBar& bar, const Control& window) { MenuBar(bar).AttachTo(window); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Control window(CreateWindowExA(0, "STATIC", "Bar", WS_OVERLAPPED, 0, 0, 200, 150, NULL,
+                                       NULL, NULL, NULL));
+        ASSERT_NE(window.hwnd, (HWND)NULL);
+        HMENU menu = NULL;
+        {
+            MenuBar bar = c.madeForWindow ? MenuBar(window) : MenuBar();
+            menu = bar.menu;
+            c.use(bar, window);
+        }
+        EXPECT_EQ(IsMenu(menu) != FALSE, c.onWindow);
+        EXPECT_EQ(GetMenu(window.hwnd) == menu, c.onWindow);
+        DestroyWindow(window.hwnd);
+        EXPECT_FALSE(IsMenu(menu));
+    }
+}
+
+// Copies share the one menu: it stays while any of them holds it.
+TEST_F(MenusTest, CopiesOfABarShareItsMenuUntilTheLastGoes)
+{
+    HMENU menu = NULL;
+    HMENU replaced = NULL;
+    {
+        MenuBar kept;
+        replaced = kept.menu;
+        {
+            MenuBar bar;
+            menu = bar.menu;
+            bar.AddMenu("&File", 1);
+            kept = bar;
+        }
+        EXPECT_FALSE(IsMenu(replaced));
+        ASSERT_TRUE(IsMenu(menu));
+        EXPECT_TRUE(kept.AddMenu("&Edit", 2).Exists());
+        EXPECT_EQ(GetMenuItemCount(menu), 2);
+    }
+    EXPECT_FALSE(IsMenu(menu));
+}
+
 // The system posts WM_COMMAND (identifier, code 0, no window) when a menu
 // item is chosen; it must reach the form's procedure.
 TEST_F(MenusTest, ChosenItemsReachTheFormAsCommands)

@@ -146,14 +146,26 @@ bool MenuItem::Unhighlight()
     return HiliteMenuItem(owner, menu, id, MF_BYCOMMAND | MF_UNHILITE) != FALSE;
 }
 
-MenuBar::MenuBar() : menu(CreateMenu()), owner(NULL) {}
+// The wrappers own the bar until a window takes it: a window destroys the
+// menu it shows when it is destroyed itself.
+MenuBar::MenuBar() : menu(NULL), owner(NULL), share(CreateMenu(), kOwnHandle)
+{
+    menu = share.Get();
+}
 
-MenuBar::MenuBar(const Control& window) : menu(CreateMenu()), owner(window.hwnd) {}
+MenuBar::MenuBar(const Control& window)
+    : menu(NULL), owner(window.hwnd), share(CreateMenu(), kOwnHandle)
+{
+    menu = share.Get();
+}
 
 bool MenuBar::AttachTo(const Control& window)
 {
     owner = window.hwnd;
-    return SetMenu(owner, menu) != FALSE;
+    if (!SetMenu(owner, menu))
+        return false;
+    share.HandOver();
+    return true;
 }
 
 // SetMenu puts the bar on the window the first time and redraws it after.
@@ -161,8 +173,8 @@ MenuItem MenuBar::AddMenu(const String& title, UINT identifier, bool enabled, in
 {
     MenuItem added = InsertSubmenuItem(menu, menu, owner, kAtTheEnd, true, title, identifier,
                                        enabled, check);
-    if (owner != NULL)
-        SetMenu(owner, menu);
+    if (owner != NULL && SetMenu(owner, menu))
+        share.HandOver();
     return added;
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "../foundation/control.h"
+#include "../foundation/shared_handle.h"
 #include "../foundation/string.h"
 
 // The `check` argument that adds an item unchecked; any other value checks it.
@@ -71,7 +72,8 @@ private:
 
 // A window's menu bar. Built with a window, it goes on that window at the
 // first AddMenu; built without, at AttachTo. The window destroys its menu
-// bar when it is destroyed.
+// bar when it is destroyed; a bar that never went on a window is destroyed
+// with its last wrapper (copies share the menu and stay usable).
 //
 //     MenuBar bar(form);
 //     MenuItem file = bar.AddMenu("&File", 1);
@@ -93,6 +95,10 @@ struct MenuBar {
     // when not enabled, checked unless `check` is kMenuUnchecked.
     MenuItem AddMenu(const String& title, UINT identifier, bool enabled = true,
                      int check = kMenuUnchecked);
+
+private:
+    // The menu and its wrappers; handed over to the window it goes on.
+    SharedMenu share;
 };
 
 // A context menu, shown at the pointer with Show. It is not on a window, so

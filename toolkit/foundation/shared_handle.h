@@ -1,5 +1,5 @@
 // Shared ownership of one system handle, the rule of every handle holder of
-// the toolkit (Image, Bitmap, IconObject, RegionObject, ImageList).
+// the toolkit (Image, Bitmap, IconObject, RegionObject, ImageList, MenuBar).
 #ifndef WICKER_FOUNDATION_SHARED_HANDLE_H
 #define WICKER_FOUNDATION_SHARED_HANDLE_H
 
@@ -66,6 +66,15 @@ public:
         block->holders = 1;
     }
 
+    // Something outside the holders now releases the handle (a window
+    // destroys its menu bar with itself): no sharer releases it any more,
+    // yet every sharer still holds it.
+    void HandOver()
+    {
+        if (block != NULL)
+            block->owned = false;
+    }
+
     // Releases an owned handle now (a viewed one is only let go); every
     // sharer then holds nothing. True when a handle was released.
     bool Destroy()
@@ -110,10 +119,12 @@ inline void ReleaseBitmapHandle(HBITMAP bitmap) { DeleteObject(bitmap); }
 inline void ReleaseRegionHandle(HRGN region) { DeleteObject(region); }
 inline void ReleaseIconHandle(HICON icon) { DestroyIcon(icon); }
 inline void ReleaseImageListHandle(HIMAGELIST list) { ImageList_Destroy(list); }
+inline void ReleaseMenuHandle(HMENU menu) { DestroyMenu(menu); }
 
 typedef SharedHandle<HBITMAP, ReleaseBitmapHandle> SharedBitmap;
 typedef SharedHandle<HRGN, ReleaseRegionHandle> SharedRegion;
 typedef SharedHandle<HICON, ReleaseIconHandle> SharedIcon;
 typedef SharedHandle<HIMAGELIST, ReleaseImageListHandle> SharedImageList;
+typedef SharedHandle<HMENU, ReleaseMenuHandle> SharedMenu;
 
 #endif
