@@ -171,15 +171,11 @@ public:
         if (object == NULL)
             return E_POINTER;
         *object = NULL;
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        if (target.part > 0)
-            return S_FALSE;  // a drawn part is a simple element, not an object
-        if (target.self)
-            return E_INVALIDARG;
-        return system_->get_accChild(target.system, object);
+        // A drawn part is a simple element, not an object; nor is the window
+        // its own child.
+        return PartsOrSystem(child, S_FALSE, [&](VARIANT system) {
+            return system.lVal == CHILDID_SELF ? E_INVALIDARG : system_->get_accChild(system, object);
+        });
     }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
@@ -215,13 +211,9 @@ public:
             return E_POINTER;
         *file = NULL;
         *topic = 0;
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        if (target.part > 0)
-            return S_FALSE;
-        return system_->get_accHelpTopic(file, target.system, topic);
+        return PartsOrSystem(child, S_FALSE, [&](VARIANT system) {
+            return system_->get_accHelpTopic(file, system, topic);
+        });
     }
 
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
@@ -229,18 +221,13 @@ public:
         if (role == NULL)
             return E_POINTER;
         VariantInit(role);
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        if (target.part > 0) {
-            DrawnPart part;
-            if (!Describe(target.part, &part))
-                return E_INVALIDARG;
-            *role = ChildVariant(RoleOf(part.kind));
-            return S_OK;
-        }
-        return system_->get_accRole(target.system, role);
+        return PartOrSystem(
+            child,
+            [&](const DrawnPart& part) {
+                *role = ChildVariant(RoleOf(part.kind));
+                return S_OK;
+            },
+            [&](VARIANT system) { return system_->get_accRole(system, role); });
     }
 
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
@@ -248,23 +235,18 @@ public:
         if (state == NULL)
             return E_POINTER;
         VariantInit(state);
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        if (target.part > 0) {
-            DrawnPart part;
-            if (!Describe(target.part, &part))
-                return E_INVALIDARG;
-            LONG bits = STATE_SYSTEM_READONLY;
-            if (part.selected)
-                bits |= STATE_SYSTEM_SELECTED;
-            if (!IsWindowVisible(link_->window))
-                bits |= STATE_SYSTEM_INVISIBLE;
-            *state = ChildVariant(bits);
-            return S_OK;
-        }
-        return system_->get_accState(target.system, state);
+        return PartOrSystem(
+            child,
+            [&](const DrawnPart& part) {
+                LONG bits = STATE_SYSTEM_READONLY;
+                if (part.selected)
+                    bits |= STATE_SYSTEM_SELECTED;
+                if (!IsWindowVisible(link_->window))
+                    bits |= STATE_SYSTEM_INVISIBLE;
+                *state = ChildVariant(bits);
+                return S_OK;
+            },
+            [&](VARIANT system) { return system_->get_accState(system, state); });
     }
 
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override
@@ -278,13 +260,8 @@ public:
 
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override
     {
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        if (target.part > 0)
-            return DISP_E_MEMBERNOTFOUND;
-        return system_->accSelect(flags, target.system);
+        return PartsOrSystem(child, DISP_E_MEMBERNOTFOUND,
+                             [&](VARIANT system) { return system_->accSelect(flags, system); });
     }
 
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
@@ -293,25 +270,20 @@ public:
         if (left == NULL || top == NULL || width == NULL || height == NULL)
             return E_POINTER;
         *left = *top = *width = *height = 0;
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        if (target.part > 0) {
-            DrawnPart part;
-            if (!Describe(target.part, &part))
-                return E_INVALIDARG;
-            if (IsRectEmpty(&part.place))
-                return S_FALSE;
-            RECT place = part.place;
-            MapWindowPoints(link_->window, NULL, reinterpret_cast<POINT*>(&place), 2);
-            *left = place.left;
-            *top = place.top;
-            *width = place.right - place.left;
-            *height = place.bottom - place.top;
-            return S_OK;
-        }
-        return system_->accLocation(left, top, width, height, target.system);
+        return PartOrSystem(
+            child,
+            [&](const DrawnPart& part) {
+                if (IsRectEmpty(&part.place))
+                    return S_FALSE;
+                RECT place = part.place;
+                MapWindowPoints(link_->window, NULL, reinterpret_cast<POINT*>(&place), 2);
+                *left = place.left;
+                *top = place.top;
+                *width = place.right - place.left;
+                *height = place.bottom - place.top;
+                return S_OK;
+            },
+            [&](VARIANT system) { return system_->accLocation(left, top, width, height, system); });
     }
 
     // From a drawn part to the next or previous one; everything else, and
@@ -369,30 +341,19 @@ public:
 
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        if (target.part > 0)
-            return DISP_E_MEMBERNOTFOUND;
-        return system_->accDoDefaultAction(target.system);
+        return PartsOrSystem(child, DISP_E_MEMBERNOTFOUND,
+                             [&](VARIANT system) { return system_->accDoDefaultAction(system); });
     }
 
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
     {
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        return target.part > 0 ? E_NOTIMPL : system_->put_accName(target.system, name);
+        return PartsOrSystem(child, E_NOTIMPL,
+                             [&](VARIANT system) { return system_->put_accName(system, name); });
     }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
     {
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        return target.part > 0 ? E_NOTIMPL : system_->put_accValue(target.system, value);
+        return PartsOrSystem(child, E_NOTIMPL,
+                             [&](VARIANT system) { return system_->put_accValue(system, value); });
     }
 
 private:
@@ -442,6 +403,34 @@ private:
         return S_OK;
     }
 
+    // A question about one child: `forParts` for every drawn part, the
+    // system object's answer (under its own child number) for the window
+    // itself and the child windows.
+    template <typename AskSystem>
+    HRESULT PartsOrSystem(const VARIANT& child, HRESULT forParts, AskSystem askSystem) const
+    {
+        Target target;
+        HRESULT checked = Aim(child, &target);
+        if (checked != S_OK)
+            return checked;
+        return target.part > 0 ? forParts : askSystem(target.system);
+    }
+
+    // As PartsOrSystem, with a drawn part answered from the table's
+    // description of it (E_INVALIDARG when the table describes none).
+    template <typename AnswerPart, typename AskSystem>
+    HRESULT PartOrSystem(const VARIANT& child, AnswerPart answerPart, AskSystem askSystem) const
+    {
+        Target target;
+        HRESULT checked = Aim(child, &target);
+        if (checked != S_OK)
+            return checked;
+        if (target.part == 0)
+            return askSystem(target.system);
+        DrawnPart part;
+        return Describe(target.part, &part) ? answerPart(part) : E_INVALIDARG;
+    }
+
     // A child number the system answered with, in this object's numbering.
     static void Shift(VARIANT* answer, int count)
     {
@@ -477,13 +466,8 @@ private:
         if (text == NULL)
             return E_POINTER;
         *text = NULL;
-        Target target;
-        HRESULT checked = Aim(child, &target);
-        if (checked != S_OK)
-            return checked;
-        if (target.part > 0)
-            return S_FALSE;
-        return (system_->*question)(target.system, text);
+        return PartsOrSystem(child, S_FALSE,
+                             [&](VARIANT system) { return (system_->*question)(system, text); });
     }
 
     HRESULT ShiftedAnswer(VARIANT* answer, ChildQuestion question)
