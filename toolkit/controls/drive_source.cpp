@@ -1,5 +1,6 @@
 #include "drive_source.h"
 
+#include "../foundation/stand_in.h"
 #include "../system/system.h"
 
 namespace {
@@ -49,16 +50,11 @@ DriveSource PlatformDriveSource()
 DriveSource DriveSourceInUse()
 {
     DriveSource source = PlatformDriveSource();
-    if (replacedSource.tickCount != NULL)
-        source.tickCount = replacedSource.tickCount;
-    if (replacedSource.drives != NULL)
-        source.drives = replacedSource.drives;
-    if (replacedSource.driveTypes != NULL)
-        source.driveTypes = replacedSource.driveTypes;
-    if (replacedSource.volumeNames != NULL)
-        source.volumeNames = replacedSource.volumeNames;
-    if (replacedSource.rootIcon != NULL)
-        source.rootIcon = replacedSource.rootIcon;
+    PreferStandIn(source.tickCount, replacedSource.tickCount);
+    PreferStandIn(source.drives, replacedSource.drives);
+    PreferStandIn(source.driveTypes, replacedSource.driveTypes);
+    PreferStandIn(source.volumeNames, replacedSource.volumeNames);
+    PreferStandIn(source.rootIcon, replacedSource.rootIcon);
     return source;
 }
 

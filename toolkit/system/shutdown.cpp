@@ -1,5 +1,6 @@
 #include "shutdown.h"
 
+#include "../foundation/stand_in.h"
 #include "system.h"
 
 namespace {
@@ -27,14 +28,10 @@ ShutdownCalls PlatformShutdownCalls()
 ShutdownCalls CallsInUse()
 {
     ShutdownCalls calls = PlatformShutdownCalls();
-    if (replacedCalls.openProcessToken != NULL)
-        calls.openProcessToken = replacedCalls.openProcessToken;
-    if (replacedCalls.lookupPrivilegeValue != NULL)
-        calls.lookupPrivilegeValue = replacedCalls.lookupPrivilegeValue;
-    if (replacedCalls.adjustTokenPrivileges != NULL)
-        calls.adjustTokenPrivileges = replacedCalls.adjustTokenPrivileges;
-    if (replacedCalls.exitWindows != NULL)
-        calls.exitWindows = replacedCalls.exitWindows;
+    PreferStandIn(calls.openProcessToken, replacedCalls.openProcessToken);
+    PreferStandIn(calls.lookupPrivilegeValue, replacedCalls.lookupPrivilegeValue);
+    PreferStandIn(calls.adjustTokenPrivileges, replacedCalls.adjustTokenPrivileges);
+    PreferStandIn(calls.exitWindows, replacedCalls.exitWindows);
     return calls;
 }
 
