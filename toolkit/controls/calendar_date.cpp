@@ -35,3 +35,22 @@ bool FillDayOfWeek(SYSTEMTIME& time)
         (year + year / 4 - year / 100 + year / 400 + kMonthOffset[time.wMonth - 1] + time.wDay) % 7);
     return true;
 }
+
+bool SetTimeField(SYSTEMTIME& time, WORD SYSTEMTIME::*field, int value)
+{
+    if (value < 0 || value > 0xFFFF)
+        return false;
+    time.*field = static_cast<WORD>(value);
+    return true;
+}
+
+bool SameDay(const SYSTEMTIME& one, const SYSTEMTIME& other)
+{
+    return one.wYear == other.wYear && one.wMonth == other.wMonth && one.wDay == other.wDay;
+}
+
+bool SameSecond(const SYSTEMTIME& one, const SYSTEMTIME& other)
+{
+    return SameDay(one, other) && one.wHour == other.wHour && one.wMinute == other.wMinute &&
+           one.wSecond == other.wSecond;
+}

@@ -16,5 +16,13 @@ bool IsValidDateTime(const SYSTEMTIME& time);
 // Sets wDayOfWeek (0 Sunday to 6 Saturday) from the date; false, and nothing
 // changed, when the date does not exist.
 bool FillDayOfWeek(SYSTEMTIME& time);
+// Replaces one field (&SYSTEMTIME::wDay, wMonth, wHour, ...) with the value;
+// false, and nothing changed, for a value the field cannot hold. Whether the
+// date then exists is the caller's to check.
+bool SetTimeField(SYSTEMTIME& time, WORD SYSTEMTIME::*field, int value);
+// True when both hold the same day; SameSecond: and the same time of day to
+// the second.
+bool SameDay(const SYSTEMTIME& one, const SYSTEMTIME& other);
+bool SameSecond(const SYSTEMTIME& one, const SYSTEMTIME& other);
 
 #endif

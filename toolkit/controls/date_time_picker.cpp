@@ -73,9 +73,7 @@ bool DateTimePicker::SetCurrent(SYSTEMTIME& time)
     if (hwnd == NULL || !IsValidDateTime(time) || !FillDayOfWeek(time))
         return false;
     SYSTEMTIME shown;
-    if (Current(shown) && shown.wYear == time.wYear && shown.wMonth == time.wMonth &&
-        shown.wDay == time.wDay && shown.wHour == time.wHour && shown.wMinute == time.wMinute &&
-        shown.wSecond == time.wSecond)
+    if (Current(shown) && SameSecond(shown, time))
         return true;
     return SendMessageA(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time)) != 0;
 }
@@ -83,10 +81,7 @@ bool DateTimePicker::SetCurrent(SYSTEMTIME& time)
 bool DateTimePicker::SetField(WORD SYSTEMTIME::*field, int value)
 {
     SYSTEMTIME time;
-    if (!Current(time) || value < 0 || value > 0xFFFF)
-        return false;
-    time.*field = static_cast<WORD>(value);
-    return SetCurrent(time);
+    return Current(time) && SetTimeField(time, field, value) && SetCurrent(time);
 }
 
 int DateTimePicker::Field(WORD SYSTEMTIME::*field)

@@ -74,70 +74,45 @@ bool MonthCalendar::Selected(SYSTEMTIME& date)
            SendMessageA(hwnd, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&date)) != 0;
 }
 
-int MonthCalendar::GetDay()
+int MonthCalendar::Field(WORD SYSTEMTIME::*field)
 {
     SYSTEMTIME date;
-    return Selected(date) ? date.wDay : 0;
+    return Selected(date) ? date.*field : 0;
 }
 
-int MonthCalendar::GetMonth()
+bool MonthCalendar::SetField(WORD SYSTEMTIME::*field, int value)
 {
     SYSTEMTIME date;
-    return Selected(date) ? date.wMonth : 0;
-}
-
-int MonthCalendar::GetYear()
-{
-    SYSTEMTIME date;
-    return Selected(date) ? date.wYear : 0;
+    return Selected(date) && SetTimeField(date, field, value) &&
+           SetDate(date.wYear, date.wMonth, date.wDay);
 }
 
 bool MonthCalendar::SetDate(int year, int month, int day)
 {
     if (hwnd == NULL || !IsValidDate(year, month, day))
         return false;
-    // The day on show is not selected again, so that a calendar and a picker
-    // that follow each other's notices never echo one change back and forth.
     SYSTEMTIME date;
-    if (Selected(date) && date.wYear == year && date.wMonth == month && date.wDay == day)
-        return true;
     ZeroMemory(&date, sizeof date);
     date.wYear = static_cast<WORD>(year);
     date.wMonth = static_cast<WORD>(month);
     date.wDay = static_cast<WORD>(day);
+    // The day on show is not selected again, so that a calendar and a picker
+    // that follow each other's notices never echo one change back and forth.
+    SYSTEMTIME shown;
+    if (Selected(shown) && SameDay(shown, date))
+        return true;
     FillDayOfWeek(date);
     return SendMessageA(hwnd, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&date)) != 0;
 }
 
-bool MonthCalendar::SetDay(int day)
-{
-    SYSTEMTIME date;
-    return Selected(date) && SetDate(date.wYear, date.wMonth, day);
-}
+bool MonthCalendar::SetDay(int day) { return SetField(&SYSTEMTIME::wDay, day); }
+bool MonthCalendar::SetMonth(int month) { return SetField(&SYSTEMTIME::wMonth, month); }
+bool MonthCalendar::SetYear(int year) { return SetField(&SYSTEMTIME::wYear, year); }
 
-bool MonthCalendar::SetMonth(int month)
-{
-    SYSTEMTIME date;
-    return Selected(date) && SetDate(date.wYear, month, date.wDay);
-}
+int MonthCalendar::GetDay() { return Field(&SYSTEMTIME::wDay); }
+int MonthCalendar::GetMonth() { return Field(&SYSTEMTIME::wMonth); }
+int MonthCalendar::GetYear() { return Field(&SYSTEMTIME::wYear); }
 
-bool MonthCalendar::SetYear(int year)
-{
-    SYSTEMTIME date;
-    return Selected(date) && SetDate(year, date.wMonth, date.wDay);
-}
-
-void MonthCalendar::SetDayValue(int day)
-{
-    SetDay(day);
-}
-
-void MonthCalendar::SetMonthValue(int month)
-{
-    SetMonth(month);
-}
-
-void MonthCalendar::SetYearValue(int year)
-{
-    SetYear(year);
-}
+void MonthCalendar::SetDayValue(int day) { SetDay(day); }
+void MonthCalendar::SetMonthValue(int month) { SetMonth(month); }
+void MonthCalendar::SetYearValue(int year) { SetYear(year); }

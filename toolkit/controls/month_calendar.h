@@ -64,6 +64,9 @@ private:
     void SetYearValue(int year);
     // MCM_GETCURSEL; false without a window.
     bool Selected(SYSTEMTIME& date);
+    // One field of the selected day; selects the day with it replaced.
+    int Field(WORD SYSTEMTIME::*field);
+    bool SetField(WORD SYSTEMTIME::*field, int value);
 };
 
 // Window style: no WS_VISIBLE; the window is shown after creation when visible.
