@@ -98,23 +98,16 @@ ListViewItem ListView::Add(const String& text, int image)
     ListViewItem added;
     if (hwnd == NULL)
         return added;
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    // Asks for the place after every item added so far; once items have been
-    // deleted that is past the end, and the control appends the item.
-    item.iItem = itemCount;
-    item.pszText = const_cast<char*>(text.CStr());
-    item.cchTextMax = text.Length;
-    item.iImage = image;
+    LVITEMA item;
+    LRESULT index = InsertListViewItem(hwnd, itemCount, text, image, &item);
     itemCount += 1;
-    LRESULT index = SendMessageA(hwnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     if (index < 0)
         return added;
     // The record names the item where the control put it, so that Delete
-    // removes this item and no other.
-    item.pszText = NULL;
+    // removes this item and no other. It keeps the text's length as well.
     added.list = hwnd;
     added.item = item;
+    added.item.cchTextMax = text.Length;
     added.index = static_cast<int>(index);
     added.text = text;
     return added;

@@ -4,6 +4,20 @@
 
 #include <vector>
 
+LRESULT InsertListViewItem(HWND list, int place, const String& text, int image,
+                           LVITEMA* inserted)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = place;
+    item.pszText = const_cast<char*>(text.CStr());
+    item.iImage = image;
+    LRESULT index = SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    item.pszText = NULL;
+    *inserted = item;
+    return index;
+}
+
 String ListViewCellText(HWND list, int item, int column)
 {
     if (list == NULL || item < 0 || column < 0)

@@ -265,20 +265,13 @@ TableRow TableView::AddRow(const String& text, int image)
     TableRow added;
     if (hwnd == NULL)
         return added;
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    // After deletions this asks for a place past the end: the control then
-    // appends the row.
-    item.iItem = rowCount;
-    item.pszText = const_cast<char*>(text.CStr());
-    item.iImage = image;
+    LVITEMA item;
+    LRESULT index = InsertListViewItem(hwnd, rowCount, text, image, &item);
     rowCount += 1;
-    LRESULT index = SendMessageA(hwnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     if (index < 0)
         return added;
     // The record names the row where the control put it, so that its cells
     // are this row's and no other's.
-    item.pszText = NULL;
     added.item = item;
     added.table = hwnd;
     added.index = static_cast<int>(index);
