@@ -7,10 +7,12 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include "gdi_objects.h"
 #include "message_log.h"
+#include "picture_test_resources.h"
 #include "wicker.h"
 
 namespace {
@@ -211,6 +213,245 @@ TEST_F(DpiScalingTest, RepeatedDpiChangesHoldNoMoreGdiObjects)
     for (int i = 0; i < 5; ++i)
         roundTrip();
     EXPECT_EQ(first, GdiObjectCount());
+}
+
+// A length given in logical pixels, at a DPI.
+int At(int logical, UINT dpi)
+{
+    return ScaleBetweenDpi(logical, kLogicalDpi, dpi);
+}
+
+// One length a row reads back from its windows, and what it should be.
+struct Length {
+    const char* what;
+    int expected;
+    int actual;
+};
+
+// One class of window: `make` creates it, on the form or as a form of its
+// own, with scaling on or off, and returns the top-level window that hears of
+// DPI changes; `lengths` reads it back as it should be at a DPI.
+struct ClassRow {
+    const char* what;
+    std::function<HWND(Form& form)> make;
+    std::function<std::vector<Length>(UINT dpi)> lengths;
+};
+
+// The logical client width of a window of the given logical outer width: the
+// outer width less the frame of the window's style at 96 DPI.
+int LogicalClientWidth(HWND window, int outerWidth)
+{
+    RECT frame = {0, 0, 0, 0};
+    AdjustWindowRectExForDpi(&frame, GetWindowLongA(window, GWL_STYLE), FALSE,
+                             GetWindowLongA(window, GWL_EXSTYLE), kLogicalDpi);
+    return outerWidth - (frame.right - frame.left);
+}
+
+int Width(HWND window)
+{
+    RECT box = RectInParent(window);
+    return box.right - box.left;
+}
+
+int Height(HWND window)
+{
+    RECT box = RectInParent(window);
+    return box.bottom - box.top;
+}
+
+// A bar of one labelled button: its buttons are measured from its picture
+// and its label's font.
+void MakeToolBar(ToolBar& bar, Form& form, const ImageList& icons)
+{
+    bar.Create(6, form, 0, 0);
+    bar.SetImageList(icons);
+    bar.ShowText(true);
+    bar.AddButton("Open", 0, 601);
+}
+
+// A tool bar's button size, width in the low word and height in the high one.
+int ButtonSize(HWND bar)
+{
+    return static_cast<int>(SendMessageA(bar, TB_GETBUTTONSIZE, 0, 0));
+}
+
+// Every class made at logical places and sizes has them at the screen's DPI
+// with scaling on and as given with it off; a DPI change (to 96 from the
+// high-DPI screen, to 144 from a 96-DPI one) and the change back give each
+// the lengths of one made at that DPI. Pictures keep their pixels.
+TEST_F(DpiScalingTest, EveryClassTakesItsLogicalLengthsAtCreationAndOnDpiChanges)
+{
+    const UINT other = dpi == kLogicalDpi ? 144 : kLogicalDpi;
+    HBITMAP bitmap = CreateBitmap(30, 20, 1, 32, NULL);
+    ASSERT_NE(bitmap, (HBITMAP)NULL);
+    MDIForm mdi;
+    Form mdiChild;
+    HWND window = NULL;
+    Splitter splitter;
+    HWND button = NULL;
+    ToolBar bar;
+    ImageList icons(0);
+    ASSERT_EQ(0, icons.AddIconResource(PICTURE_SUN_ICON));
+    UINT madeDpi = 0;
+    bool justMade = false;
+    bool scalingOn = false;
+    PropertyGrid* grid = NULL;
+    auto onForm = [&](HWND made) {
+        window = made;
+        return (HWND)NULL;
+    };
+    const ClassRow rows[] = {
+        {"MDI form",
+         [&](Form&) {
+             mdi.Create("MDI", 20, 20, 400, 300, kFormStandard, true, true);
+             mdiChild = mdi.AddChild("child", 10, 15, 200, 100, kFormStandard);
+             return mdi.hwnd;
+         },
+         [&](UINT at) {
+             // The client fills the frame; the sizes are checked as made, the
+             // child's place at every DPI.
+             RECT child = RectInParent(mdiChild.hwnd);
+             std::vector<Length> lengths = {
+                 {"client width", ClientSize(mdi.hwnd).cx, Width(mdi.container.hwnd)},
+                 {"client height", ClientSize(mdi.hwnd).cy, Height(mdi.container.hwnd)},
+                 {"child left", At(10, at), child.left},
+                 {"child top", At(15, at), child.top}};
+             if (justMade && scalingOn) {
+                 lengths.push_back({"frame's client width", At(LogicalClientWidth(mdi.hwnd, 400), at),
+                                    ClientSize(mdi.hwnd).cx});
+                 lengths.push_back({"child's client width",
+                                    At(LogicalClientWidth(mdiChild.hwnd, 200), at),
+                                    ClientSize(mdiChild.hwnd).cx});
+             } else if (justMade) {
+                 lengths.push_back({"frame width as given", 400, Width(mdi.hwnd)});
+                 lengths.push_back({"child width as given", 200, Width(mdiChild.hwnd)});
+             }
+             return lengths;
+         }},
+        {"video control",
+         [&](Form& form) { return onForm(VideoControl(1, form, "", 10, 20, 60, 40).hwnd); },
+         [&](UINT at) {
+             RECT box = RectInParent(window);
+             return std::vector<Length>{{"left", At(10, at), box.left},
+                                        {"top", At(20, at), box.top},
+                                        {"width", At(60, at), Width(window)},
+                                        {"height", At(40, at), Height(window)}};
+         }},
+        {"image box",
+         [&](Form& form) { return onForm(ImageBox(2, 10, 20, 60, 40, form, Image(bitmap), 1, 0).hwnd); },
+         [&](UINT at) {
+             RECT box = RectInParent(window);
+             return std::vector<Length>{{"left", At(10, at), box.left},
+                                        {"top", At(20, at), box.top},
+                                        {"width", At(60, at), Width(window)},
+                                        {"height", At(40, at), Height(window)},
+                                        {"picture width", 30, ImageBox(window).ImageWidth}};
+         }},
+        {"picture box",
+         [&](Form& form) { return onForm(PictureBox(3, String(), 10, 20, 60, 40, form, 0).hwnd); },
+         [&](UINT at) {
+             RECT box = RectInParent(window);
+             return std::vector<Length>{{"left", At(10, at), box.left},
+                                        {"top", At(20, at), box.top},
+                                        {"width", At(60, at), Width(window)},
+                                        {"height", At(40, at), Height(window)}};
+         }},
+        {"image button",
+         [&](Form& form) {
+             button = ImageButton(4, 10, 20, form, Image(bitmap)).hwnd;
+             return (HWND)NULL;
+         },
+         [&](UINT at) {
+             RECT box = RectInParent(button);
+             return std::vector<Length>{{"left", At(10, at), box.left},
+                                        {"top", At(20, at), box.top},
+                                        {"width, the picture's", 30, Width(button)},
+                                        {"height, the picture's", 20, Height(button)}};
+         }},
+        {"splitter",
+         [&](Form& form) {
+             splitter.Create(5, form, false, 5, true, 0);
+             splitter.SetRange(At(20, madeDpi), At(300, madeDpi));
+             return (HWND)NULL;
+         },
+         [&](UINT at) {
+             splitter.SetPosition(-1);
+             int farthest = splitter.Position;
+             splitter.SetPosition(0);
+             return std::vector<Length>{{"thickness", At(5, at), splitter.Thickness},
+                                        {"bar width", At(5, at), Width(splitter.hwnd)},
+                                        {"farthest place", At(300, at) - At(5, at), farthest},
+                                        {"nearest place", At(20, at), splitter.Position}};
+         }},
+        {"tool bar",
+         [&](Form& form) {
+             MakeToolBar(bar, form, icons);
+             return (HWND)NULL;
+         },
+         [&](UINT) {
+             // Against a bar made now, for the form's DPI, with the same pictures.
+             ToolBar made;
+             MakeToolBar(made, form, icons);
+             std::vector<Length> lengths = {
+                 {"button size", ButtonSize(made.hwnd), ButtonSize(bar.hwnd)},
+                 {"bar height", Height(made.hwnd), Height(bar.hwnd)}};
+             made.Destroy();
+             return lengths;
+         }},
+        {"property grid",
+         [&](Form& form) {
+             grid = new PropertyGrid(7, 10, 10, 200, 180, form, 0);
+             grid->SetRow("name", "value", "text", "", "");
+             return (HWND)NULL;
+         },
+         [&](UINT at) {
+             HWND pane = grid->descriptionPane.hwnd;
+             int iconWidth = 0, iconHeight = 0;
+             ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageA(
+                                       grid->table.hwnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0)),
+                                   &iconWidth, &iconHeight);
+             return std::vector<Length>{
+                 {"pane height", At(49, at), Height(pane)},
+                 {"pane bottom", ClientSize(grid->container.hwnd).cy, RectInParent(pane).bottom},
+                 {"gap above the pane", At(1, at),
+                  RectInParent(pane).top - RectInParent(grid->table.hwnd).bottom},
+                 {"row height", At(21, at), iconHeight}};
+         }},
+    };
+    auto expect = [](const ClassRow& row, UINT at) {
+        SCOPED_TRACE(testing::Message() << row.what << " at " << at << " DPI");
+        for (const Length& length : row.lengths(at))
+            EXPECT_EQ(length.expected, length.actual) << length.what;
+    };
+    for (const ClassRow& row : rows) {
+        for (bool scaling : {true, false}) {
+            UseDpiScaling(scaling);
+            scalingOn = scaling;
+            ASSERT_TRUE(form.Create("DPI", 20, 20, 420, 300, kFormDialog, true, false));
+            madeDpi = scaling ? dpi : kLogicalDpi;
+            HWND own = row.make(form);
+            HWND top = own != NULL ? own : form.hwnd;
+            justMade = true;
+            expect(row, madeDpi);
+            justMade = false;
+            if (scaling) {
+                for (UINT to : {other, dpi}) {
+                    RECT suggested = {30, 40, 30 + static_cast<int>(5 * to),
+                                      40 + static_cast<int>(4 * to)};
+                    SendMessageA(top, WM_DPICHANGED, MAKEWPARAM(to, to),
+                                 reinterpret_cast<LPARAM>(&suggested));
+                    expect(row, to);
+                }
+            }
+            delete grid;
+            grid = NULL;
+            if (own != NULL)
+                DestroyWindow(own);
+            form.Destroy();
+            PumpMessages();
+        }
+    }
+    DeleteObject(bitmap);
 }
 
 }  // namespace

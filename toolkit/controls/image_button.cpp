@@ -1,5 +1,6 @@
 #include "image_button.h"
 
+#include "../foundation/dpi_scaling.h"
 #include "../foundation/kept_handles.h"
 
 static_assert(kImageButtonStyle == (WS_CHILD | WS_VISIBLE | SS_REALSIZEIMAGE | SS_NOTIFY | SS_BITMAP),
@@ -14,6 +15,11 @@ ImageButton::ImageButton(int identifier, int x, int y, const Control& parentCont
 {
     id = identifier;
     parent = parentControl.hwnd;
+    // A logical place; the button is as large as its picture, whose pixels
+    // are not stretched.
+    UINT dpi = ScalingDpi(parent);
+    x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
+    y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
     hwnd = CreateWindowExA(0, "STATIC", "", kImageButtonStyle, x, y, image.Width, image.Height,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
                            GetModuleHandleA(NULL), NULL);

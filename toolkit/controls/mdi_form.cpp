@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "../foundation/dpi_scaling.h"
 #include "../foundation/runtime_check.h"
 
 namespace {
@@ -96,7 +97,10 @@ LRESULT CALLBACK MDIFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 {
     HWND client = reinterpret_cast<HWND>(data);
     switch (message) {
-    case WM_SIZE: {
+    case WM_SIZE:
+    case WM_DPICHANGED: {
+        // After a change of DPI the client was scaled with the frame's other
+        // windows; it fills the frame's new client area again.
         LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         Control(client).FillParent();
         return result;
@@ -169,13 +173,20 @@ bool MDIForm::Create(const String& caption, int x, int y, int width, int height,
     // subclass also once the program has installed its own.
     fillChild = container.hwnd;
     SetDialogProcedure(QuitOnCloseFillProc);
-    SetWindowSubclass(hwnd, MDIFrameProc, kMDIFrameSubclassId,
-                      reinterpret_cast<DWORD_PTR>(container.hwnd));
 
     if (!enabled)
         Disable();
-    Resize(width, height, false);
+    // Sized like a top-level Form: the logical client area at the frame's
+    // DPI inside the system's frame for it; its place on the screen as given.
+    UINT dpi = ScalingDpi(hwnd);
+    SIZE size = ScaledFrameSize(width, height, windowStyle, extendedStyle | WS_EX_ACCEPTFILES, dpi);
+    Resize(size.cx, size.cy, false);
     Move(x, y);
+    if (DpiScalingOn())
+        FollowDpiChanges(hwnd, dpi);
+    // Installed after the DPI subclass, so that it runs around it.
+    SetWindowSubclass(hwnd, MDIFrameProc, kMDIFrameSubclassId,
+                      reinterpret_cast<DWORD_PTR>(container.hwnd));
     if (centred)
         Centre();
     if (maximised)
@@ -197,6 +208,19 @@ Form MDIForm::AddChild(const String& caption, int x, int y, int width, int heigh
     child.exStyle = extendedStyle;
 
     DWORD windowStyle = FormWindowStyle(styleValue, true) | kChildStyleBit;
+    // A logical place in the client and a logical client size inside the
+    // frame the system draws at the frame's DPI; the client's own choices
+    // (CW_USEDEFAULT) stay its own.
+    UINT dpi = ScalingDpi(container.hwnd);
+    SIZE size = ScaledFrameSize(width, height, windowStyle, WS_EX_MDICHILD | WS_EX_WINDOWEDGE, dpi);
+    if (x != CW_USEDEFAULT)
+        x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
+    if (y != CW_USEDEFAULT)
+        y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
+    if (width != CW_USEDEFAULT)
+        width = size.cx;
+    if (height != CW_USEDEFAULT)
+        height = size.cy;
     child.hwnd = CreateMDIWindowA(kDialogClass, caption.CStr(), windowStyle, x, y, width, height,
                                   container.hwnd, GetModuleHandleA(NULL), 0);
     if (!RuntimeCheck(child.hwnd != NULL, "NewMDIChild_Window != NULL", __FILE__, __LINE__,

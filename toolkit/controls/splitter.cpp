@@ -253,6 +253,16 @@ LRESULT CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     if (splitter == NULL)
         return DefSubclassProc(window, message, wParam, lParam);
+    if (message == DpiRescaledMessage()) {
+        // The bar's window was scaled with the container; its thickness and
+        // range, in the container's pixels, follow.
+        UINT fromDpi = static_cast<UINT>(wParam);
+        UINT toDpi = static_cast<UINT>(lParam);
+        splitter->thickness = ScaleBetweenDpi(splitter->thickness, fromDpi, toDpi);
+        splitter->minimum = ScaleBetweenDpi(splitter->minimum, fromDpi, toDpi);
+        splitter->maximum = ScaleBetweenDpi(splitter->maximum, fromDpi, toDpi);
+        return 0;
+    }
 
     switch (message) {
     case WM_SETCURSOR:

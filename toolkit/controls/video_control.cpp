@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "../foundation/dpi_scaling.h"
 #include "../foundation/runtime_check.h"
 
 static_assert(kVideoControlStyle == (WS_CHILD | WS_TABSTOP), "video control style");
@@ -37,6 +38,12 @@ bool VideoControl::Create(int identifier, Control parentControl, const String& f
         style |= ACS_CENTER;
     if (autoPlay)
         style |= ACS_AUTOPLAY;
+    // A logical place and size; the clip's frames keep their pixels.
+    UINT dpi = ScalingDpi(Parent_Control_Handle);
+    x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
+    y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
+    width = ScaleBetweenDpi(width, kLogicalDpi, dpi);
+    height = ScaleBetweenDpi(height, kLogicalDpi, dpi);
     HWND VideWindow_Handle =
         CreateWindowExA(exStyle, ANIMATE_CLASSA, "Video Control", style, x, y, width, height,
                         Parent_Control_Handle,

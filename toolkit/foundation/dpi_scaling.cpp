@@ -102,7 +102,7 @@ bool HoldsControls(HWND window)
     char name[32] = {0};
     GetClassNameA(window, name, sizeof name);
     return lstrcmpiA(name, "#32770") == 0 || lstrcmpiA(name, WC_TABCONTROLA) == 0 ||
-           lstrcmpiA(name, "Static") == 0;
+           lstrcmpiA(name, "Static") == 0 || lstrcmpiA(name, "MDIClient") == 0;
 }
 
 bool IsClass(HWND window, const char* className)
@@ -166,6 +166,24 @@ void RescaleColumns(HWND listView, UINT fromDpi, UINT toDpi)
     }
 }
 
+// A tool bar measures its buttons from its pictures and from the font of its
+// labels. With the font for the new DPI given, it measures them again and
+// takes the height they need, as a bar made at that DPI does; the pictures
+// keep their pixels.
+void RefitToolBar(HWND toolBar)
+{
+    SendMessageA(toolBar, TB_AUTOSIZE, 0, 0);
+}
+
+// A picture control that takes the size of its bitmap (SS_BITMAP without
+// SS_CENTERIMAGE): the picture keeps its pixels, so the window keeps its size.
+bool SizedByItsPicture(HWND window)
+{
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    return IsClass(window, "Static") && (style & SS_TYPEMASK) == SS_BITMAP &&
+           (style & SS_CENTERIMAGE) == 0;
+}
+
 // One window inside a form, where it was before a change of DPI.
 struct PlacedWindow {
     HWND window;
@@ -195,10 +213,14 @@ void ApplyPlaces(const std::vector<PlacedWindow>& placed, UINT fromDpi, UINT toD
         int top = ScaleBetweenDpi(one.place.top, fromDpi, toDpi);
         int width = ScaleBetweenDpi(one.place.right - one.place.left, fromDpi, toDpi);
         int height = ScaleBetweenDpi(one.place.bottom - one.place.top, fromDpi, toDpi);
-        SetWindowPos(one.window, NULL, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        UINT keepSize = SizedByItsPicture(one.window) ? SWP_NOSIZE : 0;
+        SetWindowPos(one.window, NULL, left, top, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
         RescaleFont(one.window, fromDpi, toDpi);
         if (IsClass(one.window, WC_LISTVIEWA))
             RescaleColumns(one.window, fromDpi, toDpi);
+        else if (IsClass(one.window, TOOLBARCLASSNAMEA))
+            RefitToolBar(one.window);
     }
     // Anchored controls keep their scaled distances to their parents' edges
     // from now on, not the ones they had at the old DPI.
@@ -208,6 +230,8 @@ void ApplyPlaces(const std::vector<PlacedWindow>& placed, UINT fromDpi, UINT toD
             RememberAnchorDistances(one.parent);
             lastParent = one.parent;
         }
+    for (const PlacedWindow& one : placed)
+        SendMessageA(one.window, DpiRescaledMessage(), fromDpi, toDpi);
 }
 
 LRESULT CALLBACK DpiChangeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -241,6 +265,12 @@ LRESULT CALLBACK DpiChangeProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 }  // namespace
+
+UINT DpiRescaledMessage()
+{
+    static const UINT message = RegisterWindowMessageA("Wicker.DpiRescaled");
+    return message;
+}
 
 bool UseDpiScaling(bool on)
 {

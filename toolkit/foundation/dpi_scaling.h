@@ -68,9 +68,16 @@ bool FollowDpiChanges(HWND form, UINT dpi);
 
 // Rescales the windows inside `parent` from one DPI to another: places and
 // sizes, fonts (the GUI font for the new DPI, or the window's own scaled copy
-// of a font the program gave it), the column widths of report list views, and
-// the windows inside forms, tab controls and frames. Picture lists are left as
-// they are.
+// of a font the program gave it), the column widths of report list views, the
+// button size of tool bars, and the windows inside forms, tab controls, frames
+// and MDI clients. Picture lists and pictures are left as they are, and a
+// picture control that takes the size of its bitmap keeps it (it moves only).
 void RescaleChildren(HWND parent, UINT fromDpi, UINT toDpi);
+
+// The message each window that RescaleChildren (or a form's DPI change)
+// placed is sent once every window has its new place: wParam the old DPI,
+// lParam the new one. A control that keeps lengths of its own (a splitter its
+// bar's thickness, a property grid its description pane) rescales them here.
+UINT DpiRescaledMessage();
 
 #endif

@@ -139,6 +139,7 @@ bool PropertyGrid::Create(int identifier, int x, int y, int width, int height,
     container.id = identifier;
     SetWindowLongPtrA(container.hwnd, GWLP_ID, identifier);
 
+    // The rich text box scales the logical place and size it is given.
     if (!descriptionPane.Create("", kPropertyDescriptionId, 0, height - kPaneHeight, width,
                                 kPaneHeight, container, true, true, false, kPaneStyle,
                                 kPaneExStyle))
@@ -156,10 +157,7 @@ bool PropertyGrid::Create(int identifier, int x, int y, int width, int height,
     table.AddStyle(kGridTableStyle);
     // Rows as high as a combo box's field at the window's DPI, so that an
     // editor covers its own row only: the list view makes its rows as high as its small pictures.
-    ImageList rowHeight(0);
-    rowHeight.IconWidth = 1;
-    rowHeight.IconHeight = LogicalToPixels(table, kRowHeight);
-    table.SetImageList(rowHeight);
+    SetRowHeight();
 
     if (!SetWindowSubclass(table.hwnd, PropertyGridTableProc, kPropertyTableSubclassId,
                            reinterpret_cast<DWORD_PTR>(this)))
@@ -353,13 +351,24 @@ void PropertyGrid::PlaceEditor(int index)
     MoveWindow(openEditor->hwnd, x, y, width, height, TRUE);
 }
 
+void PropertyGrid::SetRowHeight()
+{
+    ImageList rowHeight(0);
+    rowHeight.IconWidth = 1;
+    rowHeight.IconHeight = LogicalToPixels(table, kRowHeight);
+    table.SetImageList(rowHeight);
+}
+
 void PropertyGrid::LayOut()
 {
     RECT client;
     if (!GetClientRect(container.hwnd, &client))
         return;
-    MoveWindow(table.hwnd, 0, 0, client.right, client.bottom - kPaneHeight - kPaneGap, TRUE);
-    MoveWindow(descriptionPane.hwnd, 0, client.bottom - kPaneHeight, client.right, kPaneHeight, TRUE);
+    // The pane and the gap above it are logical heights, in the window's pixels.
+    int pane = LogicalToPixels(container, kPaneHeight);
+    int gap = LogicalToPixels(container, kPaneGap);
+    MoveWindow(table.hwnd, 0, 0, client.right, client.bottom - pane - gap, TRUE);
+    MoveWindow(descriptionPane.hwnd, 0, client.bottom - pane, client.right, pane, TRUE);
     table.Refresh();
     descriptionPane.Refresh();
     SetColumnWidths();
@@ -470,6 +479,15 @@ INT_PTR CALLBACK PropertyGridContainerProc(HWND window, UINT message, WPARAM wPa
         break;
     case WM_SIZE:
         grid->LayOut();
+        break;
+    default:
+        // Moved to a screen of another DPI: every window has its new place;
+        // the rows and the pane take their heights at the new DPI.
+        if (message == DpiRescaledMessage()) {
+            grid->CloseEditor();
+            grid->SetRowHeight();
+            grid->LayOut();
+        }
         break;
     }
     return 0;

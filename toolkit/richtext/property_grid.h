@@ -143,6 +143,10 @@ struct PropertyGrid {
     // What the grid's window procedures call.
     // Makes the row current: describes it and opens its editor over its value cell.
     void SelectRow(int index);
+    // Rows as high as a combo box's field at the window's DPI, so that an
+    // editor covers its own row only: the list view makes its rows as high
+    // as its small pictures.
+    void SetRowHeight();
     // Places the table and the pane in the container, then sets the column widths.
     void LayOut();
     // Both columns fill the table's width, less the scroll bar's when it shows.
