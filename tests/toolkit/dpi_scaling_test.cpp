@@ -286,7 +286,7 @@ TEST_F(DpiScalingTest, EveryClassTakesItsLogicalLengthsAtCreationAndOnDpiChanges
     ASSERT_NE(bitmap, (HBITMAP)NULL);
     MDIForm mdi;
     Form mdiChild;
-    HWND window = NULL;
+    HWND video = NULL, imageBox = NULL, pictureBox = NULL;
     Splitter splitter;
     HWND button = NULL;
     ToolBar bar;
@@ -296,14 +296,18 @@ TEST_F(DpiScalingTest, EveryClassTakesItsLogicalLengthsAtCreationAndOnDpiChanges
     bool justMade = false;
     bool scalingOn = false;
     PropertyGrid* grid = NULL;
-    auto onForm = [&](HWND made) {
-        window = made;
-        return (HWND)NULL;
+    // The lengths of a box of logical place 10, 20 and size 60 x 40.
+    auto boxLengths = [](HWND box, UINT at) {
+        RECT place = RectInParent(box);
+        return std::vector<Length>{{"left", At(10, at), place.left},
+                                   {"top", At(20, at), place.top},
+                                   {"width", At(60, at), Width(box)},
+                                   {"height", At(40, at), Height(box)}};
     };
     const ClassRow rows[] = {
         {"MDI form",
          [&](Form&) {
-             mdi.Create("MDI", 20, 20, 400, 300, kFormStandard, true, true);
+             mdi.Create("MDI", 20, 20, 400, 300, kFormStandard, true, false);
              mdiChild = mdi.AddChild("child", 10, 15, 200, 100, kFormStandard);
              return mdi.hwnd;
          },
@@ -329,33 +333,27 @@ TEST_F(DpiScalingTest, EveryClassTakesItsLogicalLengthsAtCreationAndOnDpiChanges
              return lengths;
          }},
         {"video control",
-         [&](Form& form) { return onForm(VideoControl(1, form, "", 10, 20, 60, 40).hwnd); },
-         [&](UINT at) {
-             RECT box = RectInParent(window);
-             return std::vector<Length>{{"left", At(10, at), box.left},
-                                        {"top", At(20, at), box.top},
-                                        {"width", At(60, at), Width(window)},
-                                        {"height", At(40, at), Height(window)}};
-         }},
+         [&](Form& form) {
+             video = VideoControl(1, form, "", 10, 20, 60, 40).hwnd;
+             return (HWND)NULL;
+         },
+         [&](UINT at) { return boxLengths(video, at); }},
         {"image box",
-         [&](Form& form) { return onForm(ImageBox(2, 10, 20, 60, 40, form, Image(bitmap), 1, 0).hwnd); },
+         [&](Form& form) {
+             imageBox = ImageBox(2, 10, 20, 60, 40, form, Image(bitmap), 1, 0).hwnd;
+             return (HWND)NULL;
+         },
          [&](UINT at) {
-             RECT box = RectInParent(window);
-             return std::vector<Length>{{"left", At(10, at), box.left},
-                                        {"top", At(20, at), box.top},
-                                        {"width", At(60, at), Width(window)},
-                                        {"height", At(40, at), Height(window)},
-                                        {"picture width", 30, ImageBox(window).ImageWidth}};
+             std::vector<Length> lengths = boxLengths(imageBox, at);
+             lengths.push_back({"picture width", 30, ImageBox(imageBox).ImageWidth});
+             return lengths;
          }},
         {"picture box",
-         [&](Form& form) { return onForm(PictureBox(3, String(), 10, 20, 60, 40, form, 0).hwnd); },
-         [&](UINT at) {
-             RECT box = RectInParent(window);
-             return std::vector<Length>{{"left", At(10, at), box.left},
-                                        {"top", At(20, at), box.top},
-                                        {"width", At(60, at), Width(window)},
-                                        {"height", At(40, at), Height(window)}};
-         }},
+         [&](Form& form) {
+             pictureBox = PictureBox(3, String(), 10, 20, 60, 40, form, 0).hwnd;
+             return (HWND)NULL;
+         },
+         [&](UINT at) { return boxLengths(pictureBox, at); }},
         {"image button",
          [&](Form& form) {
              button = ImageButton(4, 10, 20, form, Image(bitmap)).hwnd;
@@ -423,33 +421,39 @@ TEST_F(DpiScalingTest, EveryClassTakesItsLogicalLengthsAtCreationAndOnDpiChanges
         for (const Length& length : row.lengths(at))
             EXPECT_EQ(length.expected, length.actual) << length.what;
     };
-    for (const ClassRow& row : rows) {
-        for (bool scaling : {true, false}) {
-            UseDpiScaling(scaling);
-            scalingOn = scaling;
-            ASSERT_TRUE(form.Create("DPI", 20, 20, 420, 300, kFormDialog, true, false));
-            madeDpi = scaling ? dpi : kLogicalDpi;
+    // All rows at once, on one form: each row reads back its own windows.
+    for (bool scaling : {true, false}) {
+        UseDpiScaling(scaling);
+        scalingOn = scaling;
+        madeDpi = scaling ? dpi : kLogicalDpi;
+        ASSERT_TRUE(form.Create("DPI", 20, 20, 420, 300, kFormDialog, true, false));
+        std::vector<HWND> tops = {form.hwnd};
+        for (const ClassRow& row : rows) {
             HWND own = row.make(form);
-            HWND top = own != NULL ? own : form.hwnd;
-            justMade = true;
-            expect(row, madeDpi);
-            justMade = false;
-            if (scaling) {
-                for (UINT to : {other, dpi}) {
-                    RECT suggested = {30, 40, 30 + static_cast<int>(5 * to),
-                                      40 + static_cast<int>(4 * to)};
-                    SendMessageA(top, WM_DPICHANGED, MAKEWPARAM(to, to),
-                                 reinterpret_cast<LPARAM>(&suggested));
-                    expect(row, to);
-                }
-            }
-            delete grid;
-            grid = NULL;
             if (own != NULL)
-                DestroyWindow(own);
-            form.Destroy();
-            PumpMessages();
+                tops.push_back(own);
         }
+        justMade = true;
+        for (const ClassRow& row : rows)
+            expect(row, madeDpi);
+        justMade = false;
+        for (UINT to : {other, dpi}) {
+            if (!scaling)
+                break;
+            for (HWND top : tops) {
+                RECT suggested = {30, 40, 30 + static_cast<int>(5 * to), 40 + static_cast<int>(4 * to)};
+                SendMessageA(top, WM_DPICHANGED, MAKEWPARAM(to, to),
+                             reinterpret_cast<LPARAM>(&suggested));
+            }
+            for (const ClassRow& row : rows)
+                expect(row, to);
+        }
+        delete grid;
+        grid = NULL;
+        for (size_t i = 1; i < tops.size(); ++i)
+            DestroyWindow(tops[i]);
+        form.Destroy();
+        PumpMessages();
     }
     DeleteObject(bitmap);
 }
