@@ -113,7 +113,11 @@ void images_page(Form& page)
     Label(String("Form shaped by FromImage"), 205, 290, 202, 200, 20, page);
     // The wrapper stays for the program's life, as the gallery's forms do.
     static Form shaped;
+    // Pictures keep their pixels on a screen of higher DPI: this one is
+    // resampled to the form's logical size in the screen's pixels, so that
+    // the picture and the shape made from it fill the form there too.
     Image shape = ShapeFace();
+    shape.Resize(LogicalToPixels(page, 140), LogicalToPixels(page, 120));
     shaped.Create(String(""), 290, 224, 140, 120, kFormPopup, true, true, false, false, false,
                   page, true);
     ImageBox(105, 0, 0, 140, 120, shaped, shape, 1, 0);
