@@ -7,12 +7,11 @@
 
 #include <string>
 
+#include "window_attributes.h"
+
 // The edit field that holds the file name of an open or save dialog: the
 // edit inside its file-name combo box (cmb13) in the explorer look, else edt1.
 HWND FileNameField(HWND dialog);
-
-// The window's text.
-std::string WindowText(HWND window);
 
 // Types the name into the dialog's file-name field.
 void TypeFileName(HWND dialog, const std::string& name);

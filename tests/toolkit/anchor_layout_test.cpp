@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "message_log.h"
+#include "probe_parent.h"
 #include "wicker.h"
 
 namespace {
@@ -35,25 +35,19 @@ void SizeTo(HWND window, int width, int height)
     SetWindowPos(window, NULL, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-class AnchorLayoutTest : public ::testing::Test {
+class AnchorLayoutTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
+    AnchorLayoutTest() : ProbeParentTest(800, 600) {}
     // A frameless child form on the probe: its client area is its window.
     Form room;
 
     void SetUp() override
     {
-        probe = CreateProbeWindow(800, 600);
-        ASSERT_NE((HWND)NULL, probe);
+        ProbeParentTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         room.Create("", 0, 0, kRoomWidth, kRoomHeight, kFormPopup, true, true, false, false, false,
-                    Control(probe), true);
+                    parentControl, true);
         ASSERT_TRUE(room.Exists());
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
     }
     HWND Child(HWND parent, int x, int y, int width, int height)
     {
@@ -179,7 +173,7 @@ TEST_F(AnchorLayoutTest, ChildrenThatLeaveAreLeftAlone)
     EXPECT_TRUE(At(moved, RECT{10, 10, 60, 30}));
     EXPECT_EQ(static_cast<unsigned>(L | T), static_cast<unsigned>(Control(moved).GetAnchor()));
     // Only child windows can be anchored.
-    EXPECT_FALSE(Control(probe).SetAnchor(R));
+    EXPECT_FALSE(parentControl.SetAnchor(R));
     EXPECT_FALSE(Control().SetAnchor(R));
 }
 

@@ -9,52 +9,16 @@
 #include <string>
 #include <utility>
 
-#include "message_log.h"
 #include "picture_test_resources.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
 const int MemberId = 301;
 
-class BasicControlTest : public ::testing::Test {
-protected:
-    HWND probe = NULL;
-    Control parentControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
-        ClearMessageLog();
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
-};
-
-std::string ClassOf(HWND window)
-{
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND window)
-{
-    char text[64] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-DWORD StyleOf(HWND window)
-{
-    return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
-}
+class BasicControlTest : public ProbeParentTest {};
 
 IconObject SunIcon()
 {
@@ -195,11 +159,11 @@ TEST_F(BasicControlTest, EveryMemberMakesItsWindowWithItsClassStylesAndText)
         ASSERT_NE(window, (HWND)NULL);
         EXPECT_EQ(GetParent(window), probe);
         EXPECT_EQ(GetDlgCtrlID(window), MemberId);
-        EXPECT_STRCASEEQ(ClassOf(window).c_str(), member.className);
-        EXPECT_EQ(StyleOf(window), member.style);
-        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)), member.exStyle);
+        EXPECT_STRCASEEQ(WindowClass(window).c_str(), member.className);
+        EXPECT_EQ(WindowStyle(window), member.style);
+        EXPECT_EQ(WindowExStyle(window), member.exStyle);
         if (member.text != nullptr) {
-            EXPECT_EQ(TextOf(window), member.text);
+            EXPECT_EQ(WindowText(window), member.text);
         }
         if (member.keepsFont) {
             EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)),
@@ -268,7 +232,7 @@ TEST_F(BasicControlTest, ButtonWrapperIsFoundFromItsWindowWhileItLives)
         Button moved = std::move(first);
         EXPECT_EQ(ControlFromWindow(window), &moved);
         copy.Text = "Stop";
-        EXPECT_EQ(TextOf(window), "Stop");
+        EXPECT_EQ(WindowText(window), "Stop");
     }
     EXPECT_TRUE(IsWindow(window));
     EXPECT_EQ(ControlFromWindow(window), nullptr);
@@ -311,7 +275,7 @@ TEST_F(BasicControlTest, TextBoxLineOperationsAnswerWithTheMessageResults)
     EXPECT_EQ(box.LineLength(5), 3);
     box.SetSelection(0, 3);
     box.ReplaceSelection("ONE");
-    EXPECT_EQ(TextOf(box.hwnd), "ONE\r\ntwo");
+    EXPECT_EQ(WindowText(box.hwnd), "ONE\r\ntwo");
     // No text limit: far more than the default 30,000 characters can be typed in.
     std::string longText(40000, 'x');
     box.Text = "";
@@ -383,11 +347,11 @@ TEST_F(BasicControlTest, SpinBoxShowsTwoDecimalsAndReadsNonNumbersAsZero)
     spinBox spin("7", MemberId, 10, 10, 120, 24, parentControl);
     EXPECT_DOUBLE_EQ((double)spin.Value, 7.0);
     spin.Value = 3.14159;
-    EXPECT_EQ(TextOf(spin.hwnd), "3.14");
+    EXPECT_EQ(WindowText(spin.hwnd), "3.14");
     EXPECT_DOUBLE_EQ((double)spin.Value, 3.14);
     spin.decimals = 0;
     spin.Value = 2.5;
-    EXPECT_EQ(TextOf(spin.hwnd), "2") << "with no decimals";
+    EXPECT_EQ(WindowText(spin.hwnd), "2") << "with no decimals";
     spin.Text = "abc";
     EXPECT_DOUBLE_EQ((double)spin.Value, 0.0);
 }
@@ -396,10 +360,10 @@ TEST_F(BasicControlTest, SpinBoxArrowsSitAtTheRightEdgeAndGoWithTheBox)
 {
     spinBox spin("1", MemberId, 10, 10, 120, 24, parentControl);
     ASSERT_NE(spin.upDown, (HWND)NULL);
-    EXPECT_STRCASEEQ(ClassOf(spin.upDown).c_str(), "msctls_updown32");
+    EXPECT_STRCASEEQ(WindowClass(spin.upDown).c_str(), "msctls_updown32");
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(spin.upDown, UDM_GETBUDDY, 0, 0)), spin.hwnd);
-    EXPECT_EQ(StyleOf(spin.upDown) & ~WS_VISIBLE & ~WS_DISABLED & 0xFFFF0000u, 0x40000000u);
-    EXPECT_NE(StyleOf(spin.upDown) & WS_VISIBLE, 0u);
+    EXPECT_EQ(WindowStyle(spin.upDown) & ~WS_VISIBLE & ~WS_DISABLED & 0xFFFF0000u, 0x40000000u);
+    EXPECT_NE(WindowStyle(spin.upDown) & WS_VISIBLE, 0u);
     RECT box = RectInParent(spin.hwnd);
     RECT arrows = RectInParent(spin.upDown);
     EXPECT_EQ(box.left, 10);
@@ -409,25 +373,13 @@ TEST_F(BasicControlTest, SpinBoxArrowsSitAtTheRightEdgeAndGoWithTheBox)
     EXPECT_GE(arrows.right, 126);
     EXPECT_LE(box.right, arrows.left + 2);
     spin.HideArrows();
-    EXPECT_EQ(StyleOf(spin.upDown) & WS_VISIBLE, 0u);
+    EXPECT_EQ(WindowStyle(spin.upDown) & WS_VISIBLE, 0u);
 
     spinBox hidden("1", MemberId, 10, 50, 120, 24, parentControl, true, false);
-    EXPECT_EQ(StyleOf(hidden.upDown) & WS_VISIBLE, 0u);
+    EXPECT_EQ(WindowStyle(hidden.upDown) & WS_VISIBLE, 0u);
 }
 
 // ---- what the controls paint ----
-
-// The colour of one pixel of a window as painted after a full repaint.
-COLORREF PaintedPixel(HWND window, int x, int y)
-{
-    RedrawWindow(GetAncestor(window, GA_ROOT), NULL, NULL,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages(50);
-    HDC dc = GetDC(window);
-    COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return colour;
-}
 
 TEST_F(BasicControlTest, GroupBoxesOnAParentThatClipsItsChildrenArePaintedInside)
 {
@@ -444,8 +396,8 @@ TEST_F(BasicControlTest, GroupBoxesOnAParentThatClipsItsChildrenArePaintedInside
         ReleaseDC(box, dc);
     }
     COLORREF background = GetSysColor(COLOR_WINDOW);
-    EXPECT_EQ(PaintedPixel(probe, 80, 60), background);
-    EXPECT_EQ(PaintedPixel(probe, 240, 60), background);
+    EXPECT_EQ(RepaintedPixel(probe, 80, 60), background);
+    EXPECT_EQ(RepaintedPixel(probe, 240, 60), background);
 }
 
 // An icon of the caller's own, destroyed by its last holder.
@@ -464,9 +416,9 @@ TEST_F(BasicControlTest, PicturesStayPaintedAfterTheirHoldersDestroyThem)
     Bitmap tile(PICTURE_TILE_BITMAP);
     BmpBox bmpBox("", MemberId, 100, 0, 16, 16, parentControl, tile);
 
-    COLORREF iconCentre = PaintedPixel(iconBox.hwnd, 16, 16);
-    COLORREF buttonCentre = PaintedPixel(button.hwnd, 24, 24);
-    COLORREF tileCorner = PaintedPixel(bmpBox.hwnd, 3, 3);
+    COLORREF iconCentre = RepaintedPixel(iconBox.hwnd, 16, 16);
+    COLORREF buttonCentre = RepaintedPixel(button.hwnd, 24, 24);
+    COLORREF tileCorner = RepaintedPixel(bmpBox.hwnd, 3, 3);
     ASSERT_NE(iconCentre, GetSysColor(COLOR_BTNFACE));
     ASSERT_NE(tileCorner, GetSysColor(COLOR_BTNFACE));
 
@@ -475,9 +427,9 @@ TEST_F(BasicControlTest, PicturesStayPaintedAfterTheirHoldersDestroyThem)
     EXPECT_TRUE(tile.Destroy());
     ICONINFO parts;
     EXPECT_FALSE(GetIconInfo(given, &parts));
-    EXPECT_EQ(PaintedPixel(iconBox.hwnd, 16, 16), iconCentre);
-    EXPECT_EQ(PaintedPixel(button.hwnd, 24, 24), buttonCentre);
-    EXPECT_EQ(PaintedPixel(bmpBox.hwnd, 3, 3), tileCorner);
+    EXPECT_EQ(RepaintedPixel(iconBox.hwnd, 16, 16), iconCentre);
+    EXPECT_EQ(RepaintedPixel(button.hwnd, 24, 24), buttonCentre);
+    EXPECT_EQ(RepaintedPixel(bmpBox.hwnd, 3, 3), tileCorner);
 
     // The window's own copy goes when another picture replaces it.
     HICON shown = reinterpret_cast<HICON>(SendMessageA(iconBox.hwnd, STM_GETICON, 0, 0));

@@ -5,42 +5,17 @@
 #include <windows.h>
 
 #include "accessible_reader.h"
-#include "message_log.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
 const int SwatchButtonId = 701;
 
-// The colour of one pixel of a window as painted after a full repaint.
-COLORREF RepaintedPixel(HWND window, int x, int y)
-{
-    RedrawWindow(GetAncestor(window, GA_ROOT), NULL, NULL,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages(30);
-    HDC dc = GetDC(window);
-    COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return colour;
-}
-
-class ColorButtonTest : public ::testing::Test {
+class ColorButtonTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
-    Control parentControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(300, 200);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
+    ColorButtonTest() : ProbeParentTest(300, 200) {}
 };
 
 // A screen reader hears the colour in words, the one set last, under the
@@ -63,8 +38,8 @@ TEST_F(ColorButtonTest, SwatchIsInsetByTheBorder)
 {
     ColorButton button(SwatchButtonId, 10, 10, 60, 30, parentControl, RGB(1, 2, 3));
     ASSERT_NE(button.Swatch(), (HWND)NULL);
-    EXPECT_EQ(GetWindowLongA(button.Swatch(), GWL_STYLE) & 0xFFFF0FFF,
-              static_cast<LONG>(WS_CHILD | WS_VISIBLE | SS_CENTER));
+    EXPECT_EQ(WindowStyle(button.Swatch()) & 0xFFFF0FFF,
+              static_cast<DWORD>(WS_CHILD | WS_VISIBLE | SS_CENTER));
     EXPECT_EQ(button.Text(), "");
     SIZE client = ClientSize(button.hwnd);
     struct Case {

@@ -9,37 +9,17 @@
 
 #include <string>
 
-#include "message_log.h"
+#include "extended_combo_item.h"
 #include "picture_test_resources.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
 const int ComboId = 402;
 
-class ComboBoxTest : public ::testing::Test {
-protected:
-    HWND probe = NULL;
-    Control parentControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
-};
-
-DWORD StyleOf(HWND window)
-{
-    return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
-}
+class ComboBoxTest : public ProbeParentTest {};
 
 TEST_F(ComboBoxTest, CreationStylesForBothKinds)
 {
@@ -56,12 +36,10 @@ TEST_F(ComboBoxTest, CreationStylesForBothKinds)
         ComboBox combo("Pick", ComboId, 10, 20, 150, 120, parentControl, c.enabled, c.visible,
                        false, c.listOnly, WS_EX_CLIENTEDGE);
         ASSERT_NE(combo.hwnd, (HWND)NULL);
-        char name[64] = "";
-        GetClassNameA(combo.hwnd, name, sizeof name);
-        EXPECT_STREQ(name, "ComboBoxEx32");
+        EXPECT_EQ(WindowClass(combo.hwnd), "ComboBoxEx32");
         // The system clears WS_VSCROLL while no scroll bar shows.
-        EXPECT_EQ(StyleOf(combo.hwnd) | WS_VSCROLL, c.style);
-        EXPECT_TRUE(GetWindowLongA(combo.hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        EXPECT_EQ(WindowStyle(combo.hwnd) | WS_VSCROLL, c.style);
+        EXPECT_TRUE(WindowExStyle(combo.hwnd) & WS_EX_CLIENTEDGE);
         EXPECT_EQ(GetDlgCtrlID(combo.hwnd), ComboId);
         EXPECT_EQ(GetParent(combo.hwnd), probe);
         EXPECT_EQ(RectInParent(combo.hwnd).left, 10);
@@ -81,16 +59,11 @@ TEST_F(ComboBoxTest, AddReturnsTheNewCountAndAppends)
     EXPECT_EQ(SendMessageA(combo.hwnd, CB_GETCOUNT, 0, 0), 3);
     const char* order[] = {"zebra", "ant", "moth"};
     for (int i = 0; i < 3; ++i) {
-        char text[16] = "";
-        COMBOBOXEXITEMA item = {};
-        item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_LPARAM;
-        item.iItem = i;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        ASSERT_TRUE(SendMessageA(combo.hwnd, CBEM_GETITEMA, 0, (LPARAM)&item));
-        EXPECT_STREQ(text, order[i]);
-        EXPECT_EQ(item.lParam, i + 1);
-        EXPECT_EQ(item.iImage, i == 2 ? 0 : -1);
+        ExtendedComboItem item = ReadExtendedComboItem(combo.hwnd, i);
+        ASSERT_TRUE(item.found);
+        EXPECT_EQ(item.text, order[i]);
+        EXPECT_EQ(item.data, i + 1);
+        EXPECT_EQ(item.image, i == 2 ? 0 : -1);
     }
     EXPECT_EQ(combo.TopIndex(), 0);
 }

@@ -3,27 +3,20 @@
 
 #include <windows.h>
 
-#include "message_log.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
-class ControlGroupTest : public ::testing::Test {
+class ControlGroupTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
-    Control form;
-
+    ControlGroupTest() : ProbeParentTest(300, 200) {}
     void SetUp() override
     {
-        probe = CreateProbeWindow(300, 200);
-        ASSERT_NE(probe, (HWND)NULL);
+        ProbeParentTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         ShowWindow(probe, SW_SHOW);
-        form = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
     }
 };
 
@@ -39,9 +32,9 @@ TEST_F(ControlGroupTest, EmptyGroupCountsNothing)
 
 TEST_F(ControlGroupTest, OperationsReachEveryMemberAndCountThem)
 {
-    Button button("B", 1, 10, 10, 60, 20, form);
-    TextBox box("T", 2, 10, 40, 60, 20, form);
-    CheckBox check("C", 3, 10, 70, 60, 20, form);
+    Button button("B", 1, 10, 10, 60, 20, parentControl);
+    TextBox box("T", 2, 10, 40, 60, 20, parentControl);
+    CheckBox check("C", 3, 10, 70, 60, 20, parentControl);
     Control* members[] = {&button, &box, &check};
     ControlGroup group;
     for (Control* member : members)
@@ -74,14 +67,12 @@ TEST_F(ControlGroupTest, OperationsReachEveryMemberAndCountThem)
 
 TEST_F(ControlGroupTest, SunkenFrameIsAVisibleStaticThatAnswersNoCommands)
 {
-    SunkenFrame line(0, 100, 300, 2, form);
+    SunkenFrame line(0, 100, 300, 2, parentControl);
     ASSERT_NE(line.hwnd, (HWND)NULL);
     EXPECT_EQ(line.parent, probe);
     EXPECT_EQ(line.id, 0);
-    char className[32] = "";
-    GetClassNameA(line.hwnd, className, sizeof className);
-    EXPECT_STRCASEEQ(className, "Static");
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(line.hwnd, GWL_STYLE)), 0x50001007u);
+    EXPECT_STRCASEEQ(WindowClass(line.hwnd).c_str(), "Static");
+    EXPECT_EQ(WindowStyle(line.hwnd), 0x50001007u);
     EXPECT_EQ(LOWORD(GetDlgCtrlID(line.hwnd)), 0xFFFF);
     EXPECT_TRUE(IsWindowVisible(line.hwnd));
     RECT place = RectInParent(line.hwnd);

@@ -12,8 +12,9 @@
 #include <utility>
 
 #include "dialog_answer.h"
-#include "message_log.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
@@ -23,23 +24,17 @@ const int ChildId = 42;
 // The system dialog class that forms are made of.
 const char* const DialogClass = MAKEINTATOM(0x8002);
 
-class ControlTest : public ::testing::Test {
+class ControlTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
+    ControlTest() : ProbeParentTest(ParentWidth, ParentHeight) {}
     HWND child = NULL;
 
     void SetUp() override
     {
-        probe = CreateProbeWindow(ParentWidth, ParentHeight);
-        ASSERT_NE(probe, (HWND)NULL);
+        ProbeParentTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         child = CreateChildWindow(probe, "STATIC", WS_VISIBLE, ChildId, 20, 30, 100, 50);
         ASSERT_NE(child, (HWND)NULL);
-        ClearMessageLog();
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
         ClearMessageLog();
     }
 };
@@ -85,9 +80,7 @@ TEST_F(ControlTest, DestroyingAWrapperLeavesItsWindowAlive)
         ASSERT_TRUE(adopted.AddTimer("tick", 10000));
     }
     EXPECT_TRUE(IsWindow(child));
-    char text[32] = "";
-    GetWindowTextA(child, text, sizeof text);
-    EXPECT_STREQ(text, "still here");
+    EXPECT_EQ(WindowText(child), "still here");
 }
 
 TEST_F(ControlTest, CopyIsBoundToItselfAndOutlivesItsSource)
@@ -240,9 +233,9 @@ TEST_F(ControlTest, VisibilityAndEnabledStateReachTheWindow)
 {
     Control control(child);
     control.Hide();
-    EXPECT_FALSE(GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(WindowStyle(child) & WS_VISIBLE);
     control.Visible = true;
-    EXPECT_TRUE(GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(WindowStyle(child) & WS_VISIBLE);
     control.Disable();
     EXPECT_FALSE((bool)control.Enabled);
     EXPECT_FALSE(IsWindowEnabled(child));
@@ -262,14 +255,14 @@ TEST_F(ControlTest, StyleOperationsAnswerTheOldStyle)
     EXPECT_EQ(GetWindowLongA(child, GWL_STYLE), before);
 
     control.ClipChildren = true;
-    EXPECT_TRUE(GetWindowLongA(child, GWL_STYLE) & WS_CLIPCHILDREN);
+    EXPECT_TRUE(WindowStyle(child) & WS_CLIPCHILDREN);
     control.ClipChildren = false;
-    EXPECT_FALSE(GetWindowLongA(child, GWL_STYLE) & WS_CLIPCHILDREN);
+    EXPECT_FALSE(WindowStyle(child) & WS_CLIPCHILDREN);
 
     control.AddExStyle(WS_EX_CLIENTEDGE);
     EXPECT_TRUE(control.HasExStyle(WS_EX_CLIENTEDGE));
     EXPECT_EQ(control.RemoveExStyle(WS_EX_CLIENTEDGE) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
-    EXPECT_FALSE(GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_FALSE(WindowExStyle(child) & WS_EX_CLIENTEDGE);
 }
 
 TEST_F(ControlTest, BackColorIsRecordedAndTheWrapperStored)
@@ -352,7 +345,7 @@ TEST_F(ControlTest, TransparencyMakesALayeredWindowWithScaledAlpha)
 {
     Control control(probe);
     control.Transparency = 50;
-    EXPECT_TRUE(GetWindowLongA(probe, GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_TRUE(WindowExStyle(probe) & WS_EX_LAYERED);
     EXPECT_EQ((int)control.Transparency, 50);
     BYTE alpha = 0;
     DWORD flags = 0;
@@ -367,7 +360,7 @@ TEST_F(ControlTest, TransparencyMakesALayeredWindowWithScaledAlpha)
 
     // Zero only removes the layering; the last opacity stays.
     control.Transparency = 0;
-    EXPECT_FALSE(GetWindowLongA(probe, GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_FALSE(WindowExStyle(probe) & WS_EX_LAYERED);
     EXPECT_EQ((int)control.Transparency, 100);
 }
 
@@ -379,11 +372,9 @@ TEST_F(ControlTest, ToolTipIsAToolOfTheParentNamingTheControl)
     EXPECT_TRUE(control.ToolTip().empty());
     control.ToolTip = "Press a letter";
     ASSERT_NE(control.tooltip, (HWND)NULL);
-    char className[64] = "";
-    GetClassNameA(control.tooltip, className, sizeof className);
-    EXPECT_STREQ(className, "tooltips_class32");
+    EXPECT_EQ(WindowClass(control.tooltip), "tooltips_class32");
     EXPECT_EQ(GetWindow(control.tooltip, GW_OWNER), probe);
-    EXPECT_TRUE(GetWindowLongA(control.tooltip, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(WindowExStyle(control.tooltip) & WS_EX_TOPMOST);
     EXPECT_EQ(SendMessageA(control.tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
 
     TTTOOLINFOA info = {};
@@ -441,10 +432,10 @@ protected:
 TEST_F(ClickableTest, ReleaseInsideSendsOneCommandWithTheIdentifier)
 {
     Press(10, 10);
-    EXPECT_TRUE(GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(WindowExStyle(child) & WS_EX_CLIENTEDGE);
     EXPECT_EQ(GetCapture(), child);
     Release(12, 9);
-    EXPECT_FALSE(GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_FALSE(WindowExStyle(child) & WS_EX_CLIENTEDGE);
     EXPECT_NE(GetCapture(), child);
     std::vector<LoggedMessage> commands = LoggedMessages(WM_COMMAND);
     ASSERT_EQ(commands.size(), 1u);
@@ -462,7 +453,7 @@ TEST_F(ClickableTest, ReleaseOutsideSendsNothing)
         Press(5, 5);
         Release(point.x, point.y);
         EXPECT_TRUE(LoggedMessages(WM_COMMAND).empty()) << point.x << "," << point.y;
-        EXPECT_FALSE(GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        EXPECT_FALSE(WindowExStyle(child) & WS_EX_CLIENTEDGE);
     }
 }
 
@@ -481,15 +472,12 @@ TEST_F(ClickableTest, OtherMessagesReachTheStaticProcedure)
     EXPECT_EQ(SendMessageA(child, WM_SETCURSOR, (WPARAM)child, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
               TRUE);
     SetWindowTextA(child, "picture");
-    char text[16] = "";
-    GetWindowTextA(child, text, sizeof text);
-    EXPECT_STREQ(text, "picture");
+    EXPECT_EQ(WindowText(child), "picture");
     // Installing twice must not make the procedure its own predecessor.
     MakeClickable(picture);
     EXPECT_NE(ClickablePreviousProc(child), (WNDPROC)ClickableProc);
     SetWindowTextA(child, "again");
-    GetWindowTextA(child, text, sizeof text);
-    EXPECT_STREQ(text, "again");
+    EXPECT_EQ(WindowText(child), "again");
 }
 
 // Each clickable control passes on to its own class's procedure, whichever
@@ -547,7 +535,7 @@ TEST_F(DialogProcTest, HideOnCloseHidesTheWindow)
     form.SetDialogProcedure(HideOnCloseProc);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(dialog));
-    EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(WindowStyle(dialog) & WS_VISIBLE);
 }
 
 TEST_F(DialogProcTest, QuitOnClosePostsQuitWithCodeZero)
@@ -698,7 +686,7 @@ TEST_F(DialogProcTest, DestroyedWrapperLeavesNoTraceForTheNextAtItsAddress)
     // first window must not reach it.
     Control* second = new (place) Control(other);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(GetWindowLongA(other, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(WindowStyle(other) & WS_VISIBLE);
     second->~Control();
 }
 
@@ -731,7 +719,7 @@ TEST_F(DialogProcTest, MovesHandTheWordOnAndCopiesNeverTakeIt)
     target = std::move(form);
     EXPECT_EQ(ControlFromWindow(dialog), &target);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(WindowStyle(dialog) & WS_VISIBLE);
 
     // Assigned another window, the wrapper leaves its old one.
     target = Control(child);
@@ -748,9 +736,8 @@ struct ToolTipCount {
 BOOL CALLBACK CountToolTip(HWND window, LPARAM data)
 {
     ToolTipCount* count = reinterpret_cast<ToolTipCount*>(data);
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (GetWindow(window, GW_OWNER) == count->owner && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+    if (GetWindow(window, GW_OWNER) == count->owner &&
+        lstrcmpiA(WindowClass(window).c_str(), TOOLTIPS_CLASSA) == 0)
         ++count->found;
     return TRUE;
 }

@@ -10,31 +10,15 @@
 #include <string>
 
 #include "dialog_answer.h"
-#include "message_log.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
 const int BarId = 99;
 
-class CoolBarTest : public ::testing::Test {
-protected:
-    HWND probe = NULL;
-    Control parentControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
-};
+class CoolBarTest : public ProbeParentTest {};
 
 TEST_F(CoolBarTest, StylesFollowTheFlags)
 {
@@ -52,10 +36,8 @@ TEST_F(CoolBarTest, StylesFollowTheFlags)
         SCOPED_TRACE(c.style);
         CoolBar bar(BarId, parentControl, 30, 40, true, c.visible, c.divider, c.vertical);
         ASSERT_NE(bar.hwnd, (HWND)NULL);
-        char name[32] = "";
-        GetClassNameA(bar.hwnd, name, sizeof name);
-        EXPECT_STREQ(name, "ReBarWindow32");
-        EXPECT_EQ((DWORD)GetWindowLongA(bar.hwnd, GWL_STYLE) & ~(DWORD)CCS_TOP, c.style);
+        EXPECT_EQ(WindowClass(bar.hwnd), "ReBarWindow32");
+        EXPECT_EQ(WindowStyle(bar.hwnd) & ~(DWORD)CCS_TOP, c.style);
         EXPECT_EQ(GetDlgCtrlID(bar.hwnd), BarId);
         DestroyWindow(bar.hwnd);
     }
@@ -124,9 +106,7 @@ HHOOK refusal = NULL;
 LRESULT CALLBACK RefuseReBars(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND) {
-        char name[32] = "";
-        GetClassNameA((HWND)wParam, name, sizeof name);
-        if (std::string(name) == "ReBarWindow32")
+        if (WindowClass((HWND)wParam) == "ReBarWindow32")
             return 1;
     }
     return CallNextHookEx(refusal, code, wParam, lParam);

@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "message_log.h"
+#include "extended_combo_item.h"
 #include "picture_test_resources.h"
+#include "probe_parent.h"
 #include "wicker.h"
 
 namespace {
@@ -52,17 +53,14 @@ IconObject FakeIcon(const String& root)
     return icon;
 }
 
-class DriveComboBoxTest : public ::testing::Test {
+class DriveComboBoxTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
-    Control parentControl;
     DriveSource platform = {};
 
     void SetUp() override
     {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
+        ProbeParentTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         DriveSource fake = {FakeTick, FakeDrives, NULL, FakeLabels, FakeIcon};
         platform = SetDriveSource(fake);
         fakeNow = 100000;
@@ -74,9 +72,7 @@ protected:
     void TearDown() override
     {
         SetDriveSource(platform);
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
+        ProbeParentTest::TearDown();
     }
 };
 
@@ -88,16 +84,11 @@ struct ShownItem {
 
 ShownItem Shown(HWND box, int index)
 {
-    char text[64] = "";
-    COMBOBOXEXITEMA item = {};
-    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
-    item.iItem = index;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    if (!SendMessageA(box, CBEM_GETITEMA, 0, (LPARAM)&item))
+    ExtendedComboItem item = ReadExtendedComboItem(box, index);
+    if (!item.found)
         return {"<none>", -9, 0};
-    EXPECT_EQ(item.iSelectedImage, item.iImage);
-    return {text, item.iImage, SendMessageA(box, CB_GETITEMDATA, index, 0)};
+    EXPECT_EQ(item.selectedImage, item.image);
+    return {item.text, item.image, SendMessageA(box, CB_GETITEMDATA, index, 0)};
 }
 
 TEST_F(DriveComboBoxTest, EachDriveShowsItsLabelLetterAndIcon)

@@ -10,33 +10,17 @@
 
 #include "common_dialogs.h"
 #include "dialog_answer.h"
-#include "message_log.h"
 #include "picture_test_resources.h"
+#include "probe_parent.h"
 #include "scratch_folder.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
 const char* const DialogClass = MAKEINTATOM(0x8002);
 
-class FormTest : public ::testing::Test {
-protected:
-    HWND probe = NULL;
-    Control probeControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        probeControl = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
-};
+class FormTest : public ProbeParentTest {};
 
 // ---- the frame style table ----
 
@@ -78,12 +62,12 @@ TEST_F(FormTest, StyleTableRowByRow)
                                           << (row.child ? " child" : " top-level"));
         DWORD expected = row.windowStyle | WS_CLIPCHILDREN | (row.child ? WS_CHILD : 0);
         Form form("styled", 10, 10, 200, 120, row.value, true, false, false, false, false,
-                  probeControl, row.child, WS_EX_STATICEDGE);
+                  parentControl, row.child, WS_EX_STATICEDGE);
         ASSERT_TRUE(form.Exists());
-        DWORD style = static_cast<DWORD>(GetWindowLongA(form.hwnd, GWL_STYLE));
+        DWORD style = WindowStyle(form.hwnd);
         // The system adds WS_CLIPSIBLINGS to overlapped windows of its own accord.
         EXPECT_EQ(style & ~static_cast<DWORD>(WS_CLIPSIBLINGS), expected);
-        DWORD exStyle = static_cast<DWORD>(GetWindowLongA(form.hwnd, GWL_EXSTYLE));
+        DWORD exStyle = WindowExStyle(form.hwnd);
         // ... and WS_EX_WINDOWEDGE to framed ones.
         EXPECT_EQ(exStyle & ~static_cast<DWORD>(WS_EX_WINDOWEDGE), row.exStyle | WS_EX_STATICEDGE);
         EXPECT_EQ(form.style, row.value);
@@ -117,11 +101,9 @@ TEST_F(FormTest, CreationStepsShowInTheWindow)
 {
     Form form;
     ASSERT_TRUE(form.Create("Caption here", 30, 40, 250, 150, kFormDialog, false, false, false,
-                            false, false, probeControl, true));
-    char className[16] = "";
+                            false, false, parentControl, true));
     EXPECT_EQ(GetClassLongA(form.hwnd, GCW_ATOM), 0x8002u);
-    GetWindowTextA(form.hwnd, className, sizeof className);
-    EXPECT_STREQ(className, "Caption here");
+    EXPECT_EQ(WindowText(form.hwnd), "Caption here");
     EXPECT_EQ(form.parent, probe);
     EXPECT_EQ(GetParent(form.hwnd), probe);
     EXPECT_FALSE(IsWindowEnabled(form.hwnd));
@@ -142,17 +124,17 @@ TEST_F(FormTest, CreationStepsShowInTheWindow)
 
 TEST_F(FormTest, SmallSizesNegativePlacesCentringAndShowing)
 {
-    Form tiny("tiny", -20, -30, 3, 4, kFormPopup, true, true, false, false, false, probeControl, true);
+    Form tiny("tiny", -20, -30, 3, 4, kFormPopup, true, true, false, false, false, parentControl, true);
     RECT place = RectInParent(tiny.hwnd);
     EXPECT_EQ(place.left, 0);
     EXPECT_EQ(place.top, 0);
     EXPECT_EQ(place.right - place.left, 10);
     EXPECT_EQ(place.bottom - place.top, 10);
     EXPECT_TRUE(IsWindowVisible(tiny.hwnd) || !IsWindowVisible(probe));
-    EXPECT_TRUE(GetWindowLongA(tiny.hwnd, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(WindowStyle(tiny.hwnd) & WS_VISIBLE);
 
     Form centred("centred", 0, 0, 100, 60, kFormPopup, true, false, false, false, true,
-                 probeControl, true);
+                 parentControl, true);
     SIZE client = ClientSize(probe);
     place = RectInParent(centred.hwnd);
     EXPECT_EQ(place.left, (client.cx - 100) / 2);
@@ -407,7 +389,7 @@ TEST_F(FormTest, PrintedLinesAre20PixelsApartAndResetPrintStartsAtTheTop)
 
 TEST_F(FormTest, CopiesAndMovesKeepTheirOwnBindingsAndTheWindowsWord)
 {
-    Form form("life", 0, 0, 100, 100, kFormPopup, true, false, false, false, false, probeControl, true);
+    Form form("life", 0, 0, 100, 100, kFormPopup, true, false, false, false, false, parentControl, true);
     form.fileDialog.AddFilter("Text", "*.txt");
     Form copy = form;
     EXPECT_EQ(copy.hwnd, form.hwnd);

@@ -6,35 +6,23 @@
 
 #include <vector>
 
-#include "message_log.h"
 #include "picture_files.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
 const int kButtonId = 31;
 
-class ImageButtonTest : public ::testing::Test {
+class ImageButtonTest : public ProbeParentTest {
 protected:
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(300, 200);
-        ASSERT_NE(probe, (HWND)NULL);
-        ClearMessageLog();
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
+    ImageButtonTest() : ProbeParentTest(300, 200) {}
     void Click(HWND window, int x, int y)
     {
         SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     }
-
-    HWND probe = NULL;
 };
 
 TEST_F(ImageButtonTest, ShowsACopyOfThePictureAtItsSize)
@@ -43,10 +31,10 @@ TEST_F(ImageButtonTest, ShowsACopyOfThePictureAtItsSize)
     HWND window = NULL;
     {
         Image picture(BitmapFromPixels(24, 16, pixels), kOwnHandle);
-        ImageButton button(kButtonId, 10, 20, Control(probe), picture);
+        ImageButton button(kButtonId, 10, 20, parentControl, picture);
         window = button.hwnd;
         ASSERT_NE(window, (HWND)NULL);
-        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), kImageButtonStyle);
+        EXPECT_EQ(WindowStyle(window), kImageButtonStyle);
         EXPECT_EQ(GetDlgCtrlID(window), kButtonId);
         RECT place = RectInParent(window);
         EXPECT_EQ(place.left, 10);
@@ -65,7 +53,7 @@ TEST_F(ImageButtonTest, ClicksReachTheParentWithTheIdentifier)
     Image picture(BitmapFromPixels(20, 20, std::vector<COLORREF>(400, RGB(1, 2, 3))), kOwnHandle);
     HWND window = NULL;
     {
-        ImageButton button(kButtonId, 0, 0, Control(probe), picture);
+        ImageButton button(kButtonId, 0, 0, parentControl, picture);
         window = button.hwnd;
         Click(window, 5, 5);
         std::vector<LoggedMessage> commands = LoggedMessages(WM_COMMAND);

@@ -9,8 +9,10 @@
 
 #include <string>
 
-#include "message_log.h"
+#include "extended_combo_item.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
@@ -21,11 +23,9 @@ const int ListId = 401;
 template <class List>
 struct Kind;
 
-template <>
-struct Kind<ListBox> {
-    static ListBox Make(const Control& p) { return ListBox("", ListId, 10, 10, 200, 150, p); }
+// The messages both list boxes answer alike.
+struct ListBoxMessages {
     static const UINT getCount = LB_GETCOUNT, getCurSel = LB_GETCURSEL, getData = LB_GETITEMDATA;
-    static const bool sorted = true;
     static const bool keepsMinusOne = true;
     // Reads with a buffer of the control's own length, apart from the wrapper.
     static std::string RawText(HWND list, int index)
@@ -41,22 +41,15 @@ struct Kind<ListBox> {
 };
 
 template <>
-struct Kind<MCListBox> {
+struct Kind<ListBox> : ListBoxMessages {
+    static ListBox Make(const Control& p) { return ListBox("", ListId, 10, 10, 200, 150, p); }
+    static const bool sorted = true;
+};
+
+template <>
+struct Kind<MCListBox> : ListBoxMessages {
     static MCListBox Make(const Control& p) { return MCListBox("", ListId, 10, 10, 200, 150, p); }
-    static const UINT getCount = LB_GETCOUNT, getCurSel = LB_GETCURSEL, getData = LB_GETITEMDATA;
     static const bool sorted = false;
-    static const bool keepsMinusOne = true;
-    // Reads with a buffer of the control's own length, apart from the wrapper.
-    static std::string RawText(HWND list, int index)
-    {
-        LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-        if (length < 0)
-            return "<error>";
-        std::string text(length + 1, '\0');
-        SendMessageA(list, LB_GETTEXT, index, (LPARAM)&text[0]);
-        text.resize(length);
-        return text;
-    }
 };
 
 template <>
@@ -66,41 +59,25 @@ struct Kind<ComboBox> {
     static const bool sorted = false;
     // Data -1 reads as CB_ERR, which ItemData turns into 0.
     static const bool keepsMinusOne = false;
-    // The extended control's own item record, into a buffer larger than any text here.
+    // The extended control's own item record.
     static std::string RawText(HWND combo, int index)
     {
-        std::string text(200001, '\0');
-        COMBOBOXEXITEMA item = {};
-        item.mask = CBEIF_TEXT;
-        item.iItem = index;
-        item.pszText = &text[0];
-        item.cchTextMax = (int)text.size();
-        if (!SendMessageA(combo, CBEM_GETITEMA, 0, (LPARAM)&item))
-            return "<error>";
-        return text.c_str();
+        ExtendedComboItem item = ReadExtendedComboItem(combo, index);
+        return item.found ? item.text : "<error>";
     }
 };
 
 template <class List>
-class ListItemsTest : public ::testing::Test {
+class ListItemsTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
-    Control parentControl;
     List list;
 
     void SetUp() override
     {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
+        ProbeParentTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         list = Kind<List>::Make(parentControl);
         ASSERT_NE(list.hwnd, (HWND)NULL);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
     }
 
     int CountOfControl() { return (int)SendMessageA(list.hwnd, Kind<List>::getCount, 0, 0); }
@@ -221,45 +198,16 @@ TYPED_TEST(ListItemsTest, WithoutAWindowEveryOperationFails)
 
 // ---- what sets the list boxes apart ----
 
-class ListBoxTest : public ::testing::Test {
-protected:
-    HWND probe = NULL;
-    Control parentControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
-};
-
-DWORD StyleOf(HWND window)
-{
-    return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
-}
-
-std::string TextOf(HWND window)
-{
-    char text[64] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
+class ListBoxTest : public ProbeParentTest {};
 
 TEST_F(ListBoxTest, CreationStylesTextAndColumns)
 {
     // An empty list hides its scroll bar, and the system then clears
     // WS_VSCROLL; the bit comes back once the items overflow.
     ListBox plain("Fruit", ListId, 10, 20, 150, 100, parentControl);
-    EXPECT_EQ(StyleOf(plain.hwnd) | WS_VSCROLL, kListBoxStyle | WS_VISIBLE);
-    EXPECT_EQ(StyleOf(plain.hwnd) | WS_VSCROLL, 0x50A10143u);
-    EXPECT_EQ(TextOf(plain.hwnd), "Fruit");
+    EXPECT_EQ(WindowStyle(plain.hwnd) | WS_VSCROLL, kListBoxStyle | WS_VISIBLE);
+    EXPECT_EQ(WindowStyle(plain.hwnd) | WS_VSCROLL, 0x50A10143u);
+    EXPECT_EQ(WindowText(plain.hwnd), "Fruit");
     EXPECT_EQ(GetDlgCtrlID(plain.hwnd), ListId);
     EXPECT_EQ(RectInParent(plain.hwnd).left, 10);
     EXPECT_EQ(RectInParent(plain.hwnd).top, 20);
@@ -267,17 +215,16 @@ TEST_F(ListBoxTest, CreationStylesTextAndColumns)
 
     ListBox hidden("", ListId, 0, 0, 100, 100, parentControl, false, false, false,
                    WS_EX_CLIENTEDGE);
-    EXPECT_EQ(StyleOf(hidden.hwnd) | WS_VSCROLL, 0x40A10143u | WS_DISABLED);
+    EXPECT_EQ(WindowStyle(hidden.hwnd) | WS_VSCROLL, 0x40A10143u | WS_DISABLED);
     for (int i = 0; i < 30; ++i)
         plain.Add("row");
-    EXPECT_EQ(StyleOf(plain.hwnd), 0x50A10143u);
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(hidden.hwnd, GWL_EXSTYLE)) & WS_EX_CLIENTEDGE,
-              static_cast<DWORD>(WS_EX_CLIENTEDGE));
+    EXPECT_EQ(WindowStyle(plain.hwnd), 0x50A10143u);
+    EXPECT_EQ(WindowExStyle(hidden.hwnd) & WS_EX_CLIENTEDGE, static_cast<DWORD>(WS_EX_CLIENTEDGE));
 
     MCListBox columns("", ListId, 0, 0, 300, 100, parentControl, true, true, false, true, 60);
-    EXPECT_EQ(StyleOf(columns.hwnd), 0x50811241u);
+    EXPECT_EQ(WindowStyle(columns.hwnd), 0x50811241u);
     MCListBox bare("", ListId, 0, 0, 300, 100, parentControl, true, false, false, false, 60);
-    EXPECT_EQ(StyleOf(bare.hwnd), 0x40011241u);
+    EXPECT_EQ(WindowStyle(bare.hwnd), 0x40011241u);
     // Items flow down the first column, then into the next at the column width.
     for (int i = 0; i < 40; ++i)
         columns.Add("item");

@@ -9,9 +9,10 @@
 
 #include <string>
 
-#include "message_log.h"
 #include "picture_test_resources.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
@@ -78,25 +79,16 @@ struct Kind<TableView> {
 };
 
 template <class View>
-class ItemViewTest : public ::testing::Test {
+class ItemViewTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
-    Control parentControl;
     View view;
 
     void SetUp() override
     {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
+        ProbeParentTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         view = Kind<View>::Make(parentControl);
         ASSERT_NE(view.hwnd, (HWND)NULL);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
     }
     int CountOfControl() { return (int)SendMessageA(view.hwnd, LVM_GETITEMCOUNT, 0, 0); }
 };
@@ -216,49 +208,20 @@ TYPED_TEST(ItemViewTest, TheImageListOutlivesTheCallersCopyAndTheControlLeavesIt
 
 // ---- what is the list view's own ----
 
-class ListViewTest : public ::testing::Test {
-protected:
-    HWND probe = NULL;
-    Control parentControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
-};
-
-DWORD StyleOf(HWND window)
-{
-    return (DWORD)GetWindowLongA(window, GWL_STYLE);
-}
-
-std::string TextOf(HWND window)
-{
-    char text[64] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
+class ListViewTest : public ProbeParentTest {};
 
 TEST_F(ListViewTest, CreationStylesTextAndPlace)
 {
     ListView shown("Icons", ViewId, 10, 20, 200, 150, parentControl);
-    EXPECT_EQ(StyleOf(shown.hwnd), 0x50010040u);
-    EXPECT_EQ(TextOf(shown.hwnd), "Icons");
+    EXPECT_EQ(WindowStyle(shown.hwnd), 0x50010040u);
+    EXPECT_EQ(WindowText(shown.hwnd), "Icons");
     EXPECT_EQ(GetDlgCtrlID(shown.hwnd), ViewId);
     EXPECT_EQ(RectInParent(shown.hwnd).left, 10);
     EXPECT_EQ(RectInParent(shown.hwnd).top, 20);
     EXPECT_EQ(shown.Width, 200);
     EXPECT_EQ(shown.itemCount, 0);
     ListView hidden("", ViewId, 0, 0, 100, 100, parentControl, false, false);
-    EXPECT_EQ(StyleOf(hidden.hwnd), 0x40010040u | WS_DISABLED);
+    EXPECT_EQ(WindowStyle(hidden.hwnd), 0x40010040u | WS_DISABLED);
 }
 
 TEST_F(ListViewTest, ColoursAndArrangement)

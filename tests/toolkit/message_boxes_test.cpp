@@ -5,16 +5,14 @@
 #include <windows.h>
 
 #include "dialog_answer.h"
-#include "message_log.h"
+#include "probe_parent.h"
 #include "wicker.h"
 
 namespace {
 
-class MessageBoxesTest : public ::testing::Test {
+class MessageBoxesTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
-    void SetUp() override { probe = CreateProbeWindow(); }
-    void TearDown() override { DestroyWindow(probe); }
+    MessageBoxesTest() : ProbeParentTest(300, 200) {}
 };
 
 TEST_F(MessageBoxesTest, AskYesNoCancelGivesZeroOneTwo)
@@ -23,7 +21,7 @@ TEST_F(MessageBoxesTest, AskYesNoCancelGivesZeroOneTwo)
         int button;
         int result;
     } answers[] = {{IDYES, 0}, {IDNO, 1}, {IDCANCEL, 2}};
-    Control owner(probe);
+    Control owner = parentControl;
     for (const auto& row : answers) {
         DialogAnswer byHandle("Question", row.button, GetCurrentProcessId());
         EXPECT_EQ(AskYesNoCancel(probe, "Save?", "Question"), row.result);
@@ -40,7 +38,7 @@ TEST_F(MessageBoxesTest, AskYesNoCancelGivesZeroOneTwo)
 
 TEST_F(MessageBoxesTest, EveryBoxShowsItsTextWithTheOwnerGiven)
 {
-    Control owner(probe);
+    Control owner = parentControl;
     DialogAnswer info("Info", IDOK, GetCurrentProcessId());
     EXPECT_EQ(InfoBox(owner, "Saved.", "Info"), IDOK);
     ASSERT_TRUE(info.Wait());

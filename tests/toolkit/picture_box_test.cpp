@@ -3,35 +3,27 @@
 #include <string>
 #include <vector>
 
-#include "message_log.h"
 #include "picture_files.h"
 #include "picture_test_resources.h"
+#include "probe_parent.h"
 #include "scratch_folder.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 #include <commctrl.h>
 
 namespace {
 
-class PictureBoxTest : public ScratchFolderTest {
+class PictureBoxTest : public WithProbeParent<ScratchFolderTest> {
 protected:
     void SetUp() override
     {
-        ScratchFolderTest::SetUp();
-        window = CreateProbeWindow(400, 300);
-        ASSERT_NE(window, nullptr);
-        parentControl = Control(window);
+        WithProbeParent::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         tilePath = PathOf("red.bmp");
         ASSERT_TRUE(WriteResourceFile(PICTURE_RED_BMP, tilePath));
     }
-    void TearDown() override
-    {
-        DestroyWindow(window);
-        ScratchFolderTest::TearDown();
-    }
 
-    HWND window = NULL;
-    Control parentControl;
     std::string tilePath;
 };
 
@@ -110,19 +102,15 @@ TEST_F(PictureBoxTest, CreatesAShownListViewWithoutBackgroundColours)
     PictureBox box(41, String(tilePath.c_str()), 12, 14, 120, 90, parentControl, WS_EX_CLIENTEDGE);
     ASSERT_NE(box.hwnd, nullptr);
     EXPECT_EQ(box.id, 41);
-    EXPECT_EQ(box.parent, window);
+    EXPECT_EQ(box.parent, probe);
     EXPECT_EQ(GetDlgCtrlID(box.hwnd), 41);
-    char className[32] = "";
-    GetClassNameA(box.hwnd, className, sizeof className);
-    EXPECT_STREQ(className, "SysListView32");
-    char text[32] = "";
-    GetWindowTextA(box.hwnd, text, sizeof text);
-    EXPECT_STREQ(text, "PictureBox");
+    EXPECT_EQ(WindowClass(box.hwnd), "SysListView32");
+    EXPECT_EQ(WindowText(box.hwnd), "PictureBox");
 
     LONG style = GetWindowLongA(box.hwnd, GWL_STYLE);
     EXPECT_EQ(style & (WS_CHILD | WS_TABSTOP | WS_VISIBLE), WS_CHILD | WS_TABSTOP | WS_VISIBLE);
     EXPECT_EQ(style & (WS_BORDER | WS_CAPTION | WS_POPUP), 0);
-    EXPECT_TRUE(GetWindowLongA(box.hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(WindowExStyle(box.hwnd) & WS_EX_CLIENTEDGE);
     RECT place = RectInParent(box.hwnd);
     EXPECT_EQ(place.left, 12);
     EXPECT_EQ(place.top, 14);
@@ -209,7 +197,7 @@ TEST_F(PictureBoxTest, ResourceConstructorAsksForTheProgramsBitmap)
     PictureBox box(43, PICTURE_TILE_BITMAP, 5, 5, 64, 64, parentControl, 0);
     UnhookWindowsHookEx(hook);
     ASSERT_NE(box.hwnd, nullptr);
-    EXPECT_TRUE(GetWindowLongA(box.hwnd, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(WindowStyle(box.hwnd) & WS_VISIBLE);
     // Only the resource: the empty path is not offered to the list view.
     ASSERT_EQ(hookedSources.size(), 1u);
     EXPECT_EQ(hookedSources[0], ProgramResource(2, PICTURE_TILE_BITMAP));

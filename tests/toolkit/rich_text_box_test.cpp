@@ -6,27 +6,15 @@
 
 #include <string>
 
-#include "message_log.h"
+#include "probe_parent.h"
 #include "scratch_folder.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
-class RichTextBoxTest : public ScratchFolderTest {
+class RichTextBoxTest : public WithProbeParent<ScratchFolderTest> {
 protected:
-    void SetUp() override
-    {
-        ScratchFolderTest::SetUp();
-        window = CreateProbeWindow(400, 300);
-        ASSERT_NE(window, nullptr);
-        parentControl = Control(window);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(window);
-        ScratchFolderTest::TearDown();
-    }
-
     // A visible box of 300 x 200 at (10, 20) with a vertical scroll bar.
     RichTextBox MakeBox(const char* text)
     {
@@ -42,9 +30,6 @@ protected:
         SendMessageA(box, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
         return format;
     }
-
-    HWND window = NULL;
-    Control parentControl;
 };
 
 std::string Document(const std::string& body)
@@ -57,14 +42,12 @@ TEST_F(RichTextBoxTest, CreatesTheRichEditWindowAsAsked)
     RichTextBox box("first words", 198, 10, 20, 300, 200, parentControl, false, true, false, ES_MULTILINE,
                     WS_EX_CLIENTEDGE);
     ASSERT_NE(box.hwnd, nullptr);
-    char className[32] = "";
-    GetClassNameA(box.hwnd, className, sizeof className);
-    EXPECT_STREQ(className, "RICHEDIT");
-    EXPECT_EQ(GetParent(box.hwnd), window);
+    EXPECT_EQ(WindowClass(box.hwnd), "RICHEDIT");
+    EXPECT_EQ(GetParent(box.hwnd), probe);
     EXPECT_EQ(GetDlgCtrlID(box.hwnd), 198);
     LONG style = GetWindowLongA(box.hwnd, GWL_STYLE);
     EXPECT_EQ(style & (WS_CHILD | WS_TABSTOP | ES_MULTILINE), WS_CHILD | WS_TABSTOP | ES_MULTILINE);
-    EXPECT_TRUE(GetWindowLongA(box.hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(WindowExStyle(box.hwnd) & WS_EX_CLIENTEDGE);
     EXPECT_EQ(box.Text(), "first words");
     RECT place = RectInParent(box.hwnd);
     EXPECT_EQ(place.left, 10);
@@ -78,15 +61,15 @@ TEST_F(RichTextBoxTest, CreatesTheRichEditWindowAsAsked)
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof guiFont, &guiFont);
     EXPECT_STREQ(FormatAt(box.hwnd, 0).szFaceName, guiFont.lfFaceName);
     EXPECT_FALSE(IsWindowEnabled(box.hwnd));
-    EXPECT_TRUE(GetWindowLongA(box.hwnd, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(WindowStyle(box.hwnd) & WS_VISIBLE);
 
     RichTextBox centred("", 5, 0, 0, 100, 60, parentControl, true, false, true, 0, 0);
-    SIZE client = ClientSize(window);
+    SIZE client = ClientSize(probe);
     RECT middle = RectInParent(centred.hwnd);
     EXPECT_EQ(middle.left, (client.cx - 100) / 2);
     EXPECT_EQ(middle.top, (client.cy - 60) / 2);
     EXPECT_TRUE(IsWindowEnabled(centred.hwnd));
-    EXPECT_FALSE(GetWindowLongA(centred.hwnd, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(WindowStyle(centred.hwnd) & WS_VISIBLE);
 }
 
 // A document is read as RTF; any other text is shown exactly as written.
@@ -137,7 +120,7 @@ TEST_F(RichTextBoxTest, DocumentsLoadedInPiecesEqualAWholeLoad)
         RichTextBox whole = MakeBox(""), pieces = MakeBox("");
         ASSERT_TRUE(StreamIntoRichEdit(whole.hwnd, text.data(), text.size()));
         ClearMessageLog();
-        PostMessageA(window, kPosted, 0, 0);
+        PostMessageA(probe, kPosted, 0, 0);
         ASSERT_TRUE(StreamIntoRichEditInPieces(pieces.hwnd, text, 256));
         bool handled = false;
         for (const LoggedMessage& logged : MessageLog())
@@ -300,10 +283,10 @@ TEST_F(RichTextBoxTest, EffectsAndColoursReachTheCharacters)
 // What the user sees: the background colour over the whole control after a repaint.
 TEST_F(RichTextBoxTest, BackColorPaintsTheControl)
 {
-    ShowWindow(window, SW_SHOWNOACTIVATE);
+    ShowWindow(probe, SW_SHOWNOACTIVATE);
     RichTextBox box = MakeBox("");
     box.SetBackColor(RGB(0, 255, 255));
-    RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(probe, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HDC dc = GetDC(box.hwnd);
     EXPECT_EQ(GetPixel(dc, 150, 150), RGB(0, 255, 255));
     EXPECT_EQ(GetPixel(dc, 5, 5), RGB(0, 255, 255));
@@ -316,12 +299,12 @@ TEST_F(RichTextBoxTest, ReadOnlyAndMarginsKeepTheValueSet)
     EXPECT_FALSE(box.ReadOnly());
     box.ReadOnly = true;
     EXPECT_TRUE(box.ReadOnly());
-    EXPECT_TRUE(GetWindowLongA(box.hwnd, GWL_STYLE) & ES_READONLY);
+    EXPECT_TRUE(WindowStyle(box.hwnd) & ES_READONLY);
     // A read-only control refuses typing.
     SendMessageA(box.hwnd, WM_CHAR, 'z', 0);
     EXPECT_EQ(box.RichText(), "text");
     box.ReadOnly = false;
-    EXPECT_FALSE(GetWindowLongA(box.hwnd, GWL_STYLE) & ES_READONLY);
+    EXPECT_FALSE(WindowStyle(box.hwnd) & ES_READONLY);
 
     // Wine's rich edit keeps its text where it was after EM_SETMARGINS, so
     // only the values kept are seen here.

@@ -9,32 +9,25 @@
 #include <string>
 #include <vector>
 
-#include "message_log.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
 const int BarId = 77;
 
-class StatusBarTest : public ::testing::Test {
+class StatusBarTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
     HWND area = NULL;  // the bar's parent, its client area 300 wide
-    Control parentControl;
 
     void SetUp() override
     {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
+        ProbeParentTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         area = CreateChildWindow(probe, "STATIC", WS_CHILD | WS_VISIBLE, 1, 0, 0, 300, 120);
         ASSERT_EQ(ClientSize(area).cx, 300);
         parentControl = Control(area);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
     }
 };
 
@@ -81,8 +74,7 @@ TEST_F(StatusBarTest, PartsShareTheParentsWidthWithinOneToAHundred)
         DestroyWindow(bar.hwnd);
     }
     StatusBar bar("", BarId, parentControl, 4, false);
-    EXPECT_EQ(GetWindowLongA(bar.hwnd, GWL_STYLE),
-              (LONG)(WS_CHILD | WS_VISIBLE | WS_DISABLED | SBARS_SIZEGRIP));
+    EXPECT_EQ(WindowStyle(bar.hwnd), (DWORD)(WS_CHILD | WS_VISIBLE | WS_DISABLED | SBARS_SIZEGRIP));
     bar.Parts = 2;
     EXPECT_EQ(Edges(bar.hwnd), (std::vector<int>{150, -1}));
     EXPECT_EQ(bar.raised.size(), 4u);  // never shrinks

@@ -8,31 +8,23 @@
 
 #include <vector>
 
-#include "message_log.h"
 #include "picture_test_resources.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
 const int TabId = 500;
 
-class TabTest : public ::testing::Test {
+class TabTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
-    Control form;
-
+    TabTest() : ProbeParentTest(500, 400) {}
     void SetUp() override
     {
-        probe = CreateProbeWindow(500, 400);
-        ASSERT_NE(probe, (HWND)NULL);
+        ProbeParentTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         ShowWindow(probe, SW_SHOW);
-        form = Control(probe);
-        ClearMessageLog();
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
         ClearMessageLog();
     }
 };
@@ -57,15 +49,11 @@ TEST_F(TabTest, KindsChooseTheTabStyle)
     };
     for (const auto& k : kinds) {
         SCOPED_TRACE(k.kind);
-        Tab tab("unused", TabId, 10, 10, 300, 200, form, k.kind);
-        char className[32] = "";
-        GetClassNameA(tab.hwnd, className, sizeof className);
-        EXPECT_STREQ(className, "SysTabControl32");
+        Tab tab("unused", TabId, 10, 10, 300, 200, parentControl, k.kind);
+        EXPECT_EQ(WindowClass(tab.hwnd), "SysTabControl32");
         // The tab control adds WS_CLIPSIBLINGS to its own style.
-        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(tab.hwnd, GWL_STYLE)) & ~WS_CLIPSIBLINGS,
-                  0x52010200u | k.bits);
-        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(tab.hwnd, GWL_EXSTYLE)) & WS_EX_DLGMODALFRAME,
-                  k.exStyle);
+        EXPECT_EQ(WindowStyle(tab.hwnd) & ~WS_CLIPSIBLINGS, 0x52010200u | k.bits);
+        EXPECT_EQ(WindowExStyle(tab.hwnd) & WS_EX_DLGMODALFRAME, k.exStyle);
         EXPECT_EQ(tab.Text().CStr(), std::string("Tab"));
         DestroyWindow(tab.hwnd);
     }
@@ -73,9 +61,9 @@ TEST_F(TabTest, KindsChooseTheTabStyle)
 
 TEST_F(TabTest, CommandFromAPageControlReachesTheForm)
 {
-    Tab tab("", TabId, 20, 20, 300, 200, form);
+    Tab tab("", TabId, 20, 20, 300, 200, parentControl);
     TabPage page = tab.AddPage("First");
-    Button button("Press", 77, 0, 0, 80, 24, form);
+    Button button("Press", 77, 0, 0, 80, 24, parentControl);
     page.AttachControl(button);
     ASSERT_EQ(GetParent(button.hwnd), tab.hwnd);
     PumpMessages();
@@ -100,14 +88,14 @@ std::vector<bool> VisibleLabels(const std::vector<Label>& labels)
 
 TEST_F(TabTest, SwitchingTabsShowsExactlyTheSelectedPagesControls)
 {
-    Tab tab("", TabId, 20, 20, 400, 300, form);
+    Tab tab("", TabId, 20, 20, 400, 300, parentControl);
     std::vector<TabPage> pages;
     std::vector<Label> labels;
     labels.reserve(3);
     const char* const names[] = {"One", "Two", "Three"};
     for (const char* name : names) {
         pages.push_back(tab.AddPage(name));
-        labels.push_back(Label(name, 0, 0, 0, 50, 20, form));
+        labels.push_back(Label(name, 0, 0, 0, 50, 20, parentControl));
     }
     for (size_t i = 0; i < pages.size(); ++i)
         pages[i].AttachControl(labels[i]);
@@ -137,10 +125,10 @@ TEST_F(TabTest, SwitchingTabsShowsExactlyTheSelectedPagesControls)
 TEST_F(TabTest, AttachedControlSitsBelowTheTabsWithAMargin)
 {
     // Placed well inside the form: the page control is measured in the tab control.
-    Tab tab("", TabId, 60, 40, 300, 200, form);
+    Tab tab("", TabId, 60, 40, 300, 200, parentControl);
     TabPage first = tab.AddPage("First");
     TabPage second = tab.AddPage("Second");
-    TextBox box("text", 0, 0, 0, 50, 20, form);
+    TextBox box("text", 0, 0, 0, 50, 20, parentControl);
     first.AttachControl(box);
     SIZE client = ClientSize(tab.hwnd);
     RECT tabItem = first.ItemRect();
@@ -155,7 +143,7 @@ TEST_F(TabTest, AttachedControlSitsBelowTheTabsWithAMargin)
 
     // A control attached to another page is hidden, and shows in its place
     // when that page is selected.
-    Label other("other", 0, 0, 0, 50, 20, form);
+    Label other("other", 0, 0, 0, 50, 20, parentControl);
     second.AttachControl(other);
     EXPECT_FALSE(IsWindowVisible(other.hwnd));
     second.Select();
@@ -166,7 +154,7 @@ TEST_F(TabTest, AttachedControlSitsBelowTheTabsWithAMargin)
 
     // A record that names no tab changes nothing.
     TabPage none;
-    Label loose("loose", 0, 0, 0, 50, 20, form);
+    Label loose("loose", 0, 0, 0, 50, 20, parentControl);
     none.AttachControl(loose);
     EXPECT_EQ(GetParent(loose.hwnd), probe);
     EXPECT_TRUE(none.Layout());
@@ -176,11 +164,11 @@ TEST_F(TabTest, AttachedControlSitsBelowTheTabsWithAMargin)
 
 TEST_F(TabTest, DeletingAPageDestroysItsControlAndTheTab)
 {
-    Tab tab("", TabId, 20, 20, 300, 200, form);
+    Tab tab("", TabId, 20, 20, 300, 200, parentControl);
     TabPage first = tab.AddPage("First");
     TabPage second = tab.AddPage("Second");
-    Button button("Gone", 5, 0, 0, 60, 20, form);
-    Label kept("Kept", 6, 0, 0, 60, 20, form);
+    Button button("Gone", 5, 0, 0, 60, 20, parentControl);
+    Label kept("Kept", 6, 0, 0, 60, 20, parentControl);
     first.AttachControl(button);
     second.AttachControl(kept);
     HWND window = button.hwnd;
@@ -200,7 +188,7 @@ TEST_F(TabTest, DeletingAPageDestroysItsControlAndTheTab)
 
 TEST_F(TabTest, PagesReadAndWriteTheTabsTextAndImage)
 {
-    Tab tab("", TabId, 20, 20, 300, 200, form);
+    Tab tab("", TabId, 20, 20, 300, 200, parentControl);
     HIMAGELIST shown;
     {
         ImageList icons;

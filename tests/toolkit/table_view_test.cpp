@@ -8,8 +8,9 @@
 
 #include <string>
 
-#include "message_log.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
@@ -31,24 +32,7 @@ std::string Str(const String& text)
     return text.CStr();
 }
 
-class TableViewTest : public ::testing::Test {
-protected:
-    HWND probe = NULL;
-    Control parentControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
-};
+class TableViewTest : public ProbeParentTest {};
 
 TEST_F(TableViewTest, CreationStyles)
 {
@@ -64,11 +48,9 @@ TEST_F(TableViewTest, CreationStyles)
         TableView table("ignored", TableId, 5, 6, 200, 100, parentControl, c.editable, c.enabled,
                         c.visible);
         SCOPED_TRACE(c.style);
-        EXPECT_EQ((DWORD)GetWindowLongA(table.hwnd, GWL_STYLE), c.style);
+        EXPECT_EQ(WindowStyle(table.hwnd), c.style);
         EXPECT_EQ(SendMessageA(table.hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), 0x23);
-        char text[32] = "";
-        GetWindowTextA(table.hwnd, text, sizeof text);
-        EXPECT_STREQ(text, "TableView");
+        EXPECT_EQ(WindowText(table.hwnd), "TableView");
         EXPECT_EQ(RectInParent(table.hwnd).left, 5);
         EXPECT_EQ(table.Width, 200);
         EXPECT_EQ(table.rowCount + table.columnCount, 0);

@@ -9,31 +9,17 @@
 
 #include <string>
 
-#include "message_log.h"
 #include "picture_test_resources.h"
+#include "probe_parent.h"
 #include "wicker.h"
+#include "window_attributes.h"
 
 namespace {
 
 const int TreeId = 403;
 
-class TreeViewTest : public ::testing::Test {
+class TreeViewTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
-    Control parentControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(400, 300);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
     TreeView MakeTree() { return TreeView("ignored", TreeId, 5, 6, 200, 150, parentControl); }
 };
 
@@ -80,12 +66,10 @@ TEST_F(TreeViewTest, CreationStylesAndWindow)
         TreeView tree("shown nowhere", TreeId, 5, 6, 200, 150, parentControl, c.enabled,
                       c.visible, false, WS_EX_CLIENTEDGE);
         ASSERT_NE(tree.hwnd, (HWND)NULL);
-        char name[64] = "";
-        GetClassNameA(tree.hwnd, name, sizeof name);
-        EXPECT_STREQ(name, "SysTreeView32");
+        EXPECT_EQ(WindowClass(tree.hwnd), "SysTreeView32");
         EXPECT_EQ(tree.Text(), "TreeView");
-        EXPECT_EQ((DWORD)GetWindowLongA(tree.hwnd, GWL_STYLE), c.style);
-        EXPECT_TRUE(GetWindowLongA(tree.hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        EXPECT_EQ(WindowStyle(tree.hwnd), c.style);
+        EXPECT_TRUE(WindowExStyle(tree.hwnd) & WS_EX_CLIENTEDGE);
         EXPECT_EQ(GetDlgCtrlID(tree.hwnd), TreeId);
         EXPECT_EQ(RectInParent(tree.hwnd).left, 5);
         EXPECT_EQ((HFONT)SendMessageA(tree.hwnd, WM_GETFONT, 0, 0), GetStockObject(DEFAULT_GUI_FONT));

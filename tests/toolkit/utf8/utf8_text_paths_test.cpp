@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "message_log.h"
+#include "probe_parent.h"
 #include "richtext/tips_file.h"
 #include "scratch_folder.h"
 #include "wicker.h"
@@ -63,23 +63,9 @@ std::wstring WindowTextW(HWND window)
     return text;
 }
 
-class Utf8TextTest : public ::testing::Test {
+class Utf8TextTest : public ProbeParentTest {
 protected:
-    HWND probe = NULL;
-    Control parentControl;
-
-    void SetUp() override
-    {
-        probe = CreateProbeWindow(500, 400);
-        ASSERT_NE(probe, (HWND)NULL);
-        parentControl = Control(probe);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(probe);
-        PumpMessages();
-        ClearMessageLog();
-    }
+    Utf8TextTest() : ProbeParentTest(500, 400) {}
 };
 
 TEST(Utf8CodePage, TheProgramRunsUnderTheUtf8CodePage)
