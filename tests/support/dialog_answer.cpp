@@ -55,9 +55,8 @@ BOOL CALLBACK FindDefaultButton(HWND child, LPARAM lParam)
     return TRUE;
 }
 
-}  // namespace
-
-HWND FindDialogByCaption(const char* caption, DWORD processId, DWORD timeoutMs)
+// FindDialogByCaption, giving up early once *stop is set.
+HWND FindDialog(const char* caption, DWORD processId, DWORD timeoutMs, const std::atomic<bool>* stop)
 {
     DWORD started = GetTickCount();
     for (;;) {
@@ -65,10 +64,17 @@ HWND FindDialogByCaption(const char* caption, DWORD processId, DWORD timeoutMs)
         EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found)
             return search.found;
-        if (GetTickCount() - started >= timeoutMs)
+        if (GetTickCount() - started >= timeoutMs || (stop != NULL && *stop))
             return NULL;
         Sleep(20);
     }
+}
+
+}  // namespace
+
+HWND FindDialogByCaption(const char* caption, DWORD processId, DWORD timeoutMs)
+{
+    return FindDialog(caption, processId, timeoutMs, NULL);
 }
 
 std::string MessageBoxText(HWND box)
@@ -98,7 +104,7 @@ DialogAnswer::DialogAnswer(const char* caption, int buttonId, DWORD processId, D
 {
     std::string wanted(caption);
     worker = std::thread([this, wanted, buttonId, processId, timeoutMs, look]() {
-        HWND box = FindDialogByCaption(wanted.c_str(), processId, timeoutMs);
+        HWND box = FindDialog(wanted.c_str(), processId, timeoutMs, &stopped);
         if (!box)
             return;
         text = MessageBoxText(box);
@@ -118,6 +124,11 @@ DialogAnswer::~DialogAnswer()
 {
     if (worker.joinable())
         worker.join();
+}
+
+void DialogAnswer::StopLooking()
+{
+    stopped = true;
 }
 
 bool DialogAnswer::Wait()

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -45,6 +46,10 @@ public:
 
     // Joins the helper thread; true when the dialog was found and answered.
     bool Wait();
+    // Gives up looking for a dialog that has not appeared, so that Wait
+    // returns at once: for a test that expects none once the call that would
+    // have opened it (modally, so answered before it returns) is back.
+    void StopLooking();
 
     // What the dialog showed (valid after Wait).
     std::string text;
@@ -53,6 +58,7 @@ public:
     bool hasAbort = false, hasRetry = false, hasIgnore = false;
 
 private:
+    std::atomic<bool> stopped{false};
     std::thread worker;
     bool answered = false;
 };

@@ -8,6 +8,11 @@ RichEditWindow::RichEditWindow(const std::string& rtf)
                              GetModuleHandleA(NULL), NULL);
     SendMessageA(window, EM_EXLIMITTEXT, 0, 0x7fffffff);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    Load(rtf);
+}
+
+void RichEditWindow::Load(const std::string& rtf)
+{
     StreamIntoRichEdit(window, rtf.data(), rtf.size());
 }
 

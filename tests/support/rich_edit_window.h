@@ -19,6 +19,8 @@ public:
     RichEditWindow& operator=(const RichEditWindow&) = delete;
 
     HWND Handle() const { return window; }
+    // Replaces the whole document with another, streamed in the same way.
+    void Load(const std::string& rtf);
     // The plain text the control shows (WM_GETTEXT): paragraphs end in CR LF.
     std::string Text() const;
     // Character format of the one character at the position (EM_GETCHARFORMAT).

@@ -173,6 +173,7 @@ TEST(PropertyTest, ImplicitCopyMoveAndAssignmentKeepEachOwnersBindings)
     Meter target;
     DialogAnswer noCheck(kCaption, IDIGNORE, 0, 1500);
     target = moved;
+    noCheck.StopLooking();
     EXPECT_FALSE(noCheck.Wait()) << noCheck.text;
     EXPECT_EQ(&target, target.Reading.m_cObject);
     EXPECT_EQ(5, target.Reading());
