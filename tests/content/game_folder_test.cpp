@@ -6,6 +6,7 @@
 // Argument: the Unix path of the game folder.
 
 #include "subject_list.h"
+#include "unix_command.h"
 #include "word_list.h"
 
 #include <gtest/gtest.h>
@@ -27,20 +28,6 @@
 namespace {
 
 std::string g_folder;  // the game folder, as a Windows path
-
-std::string DosPathOf(const std::string& unixPath)
-{
-    using DosFileName = WCHAR*(__cdecl*)(const char*);
-    auto convert = reinterpret_cast<DosFileName>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
-    if (!convert) return unixPath;  // already a Windows path on Windows
-    WCHAR* wide = convert(unixPath.c_str());
-    if (!wide) return std::string();
-    char path[MAX_PATH * 2] = "";
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, path, sizeof path, nullptr, nullptr);
-    HeapFree(GetProcessHeap(), 0, wide);
-    return path;
-}
 
 std::string ReadFile(const std::string& path)
 {

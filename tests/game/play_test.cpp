@@ -213,6 +213,20 @@ protected:
         return box;
     }
 
+    // The result box as it opens: the verdict, no text line and the picture
+    // of its colour; neither Esc nor the close box ends it.
+    void ExpectResultBox(HWND box, const std::string& verdict, COLORREF picture, const char* pictureName)
+    {
+        EXPECT_EQ(ControlText(box, ResultFrameId), verdict);
+        EXPECT_EQ(ControlText(box, ResultTextId), "");
+        COLORREF seen = 0;
+        EXPECT_TRUE(WaitForPixel(box, ResultPictureX, ResultPictureY, picture, seen))
+            << "the " << pictureName << " picture shows " << ColourName(seen);
+        PressEscape(box);
+        PressCloseBox(box);
+        EXPECT_TRUE(Fence(box, OkayId)) << "the result box went away";
+    }
+
     // Answers the result box and expects the next word to be drawn and spoken.
     void CloseResult(HWND box, const std::string& nextWord)
     {
@@ -300,16 +314,7 @@ TEST_F(PlayTest, LettersAdvanceTheStageUntilTheTenthWrongOneLosesTheWord)
     EXPECT_EQ(ControlText(main, LostId), "1");
     EXPECT_EQ(ControlText(main, WonId), "0");
     EXPECT_TRUE(StageShows(10));
-    EXPECT_EQ(ControlText(box, ResultFrameId), "You lost!");
-    EXPECT_EQ(ControlText(box, ResultTextId), "");
-    COLORREF seen = 0;
-    EXPECT_TRUE(WaitForPixel(box, ResultPictureX, ResultPictureY, LoseColour(), seen))
-        << "the lose picture shows " << ColourName(seen);
-
-    // Neither Esc nor the close box ends the result box.
-    PressEscape(box);
-    PressCloseBox(box);
-    EXPECT_TRUE(Fence(box, OkayId)) << "the result box went away";
+    ExpectResultBox(box, "You lost!", LoseColour(), "lose");
     EXPECT_TRUE(NothingMoreSpoken());
 
     // After it the next word is in play: masked, stage 0, nothing tried.
@@ -344,14 +349,7 @@ TEST_F(PlayTest, WonWordsAreSpelledCharacterByCharacter)
     EXPECT_EQ(ControlText(main, WonId), "1");
     EXPECT_EQ(ControlText(main, LostId), "0");
     EXPECT_TRUE(StageShows(0));
-    EXPECT_EQ(ControlText(box, ResultFrameId), "You won!");
-    EXPECT_EQ(ControlText(box, ResultTextId), "");
-    COLORREF seen = 0;
-    EXPECT_TRUE(WaitForPixel(box, ResultPictureX, ResultPictureY, WinColour(), seen))
-        << "the win picture shows " << ColourName(seen);
-    PressEscape(box);
-    PressCloseBox(box);
-    EXPECT_TRUE(Fence(box, OkayId)) << "the result box went away";
+    ExpectResultBox(box, "You won!", WinColour(), "win");
     CloseResult(box, "ICE CREAM");
     ExpectBoard("---/-----", " ", "1", "0");
 

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "game_state.h"
+#include "unix_command.h"
 #include "utterances.h"
 
 #include <cctype>
@@ -27,20 +28,6 @@ std::string g_bridge;      // the tests' espeak.exe, as a Windows path
 std::string g_shipped;     // the espeak.exe that ships, as a Windows path
 std::string g_synth;       // the stand-in, as a Unix path for the bridge
 std::string g_synthLog;    // its log, as a Windows path
-
-std::string DosPathOf(const std::string& unixPath)
-{
-    using DosFileName = WCHAR*(__cdecl*)(const char*);
-    auto convert = reinterpret_cast<DosFileName>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
-    if (!convert) return std::string();
-    WCHAR* wide = convert(unixPath.c_str());
-    if (!wide) return std::string();
-    char path[MAX_PATH * 2] = "";
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, path, sizeof path, nullptr, nullptr);
-    HeapFree(GetProcessHeap(), 0, wide);
-    return path;
-}
 
 struct Utterance {
     const char* name;

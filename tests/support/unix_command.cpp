@@ -23,6 +23,22 @@ std::string UnixPathOf(const std::string& windowsPath)
     return result;
 }
 
+std::string DosPathOf(const std::string& unixPath)
+{
+    typedef WCHAR*(__cdecl * DosFileName)(const char*);
+    DosFileName convert = reinterpret_cast<DosFileName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+    if (convert == NULL)
+        return unixPath;
+    WCHAR* wide = convert(unixPath.c_str());
+    if (wide == NULL)
+        return std::string();
+    char path[MAX_PATH * 2] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, path, sizeof path, NULL, NULL);
+    HeapFree(GetProcessHeap(), 0, wide);
+    return path;
+}
+
 std::string RunUnixCommand(const std::string& shellCommand, unsigned timeoutMs)
 {
     char folder[MAX_PATH + 1] = {};

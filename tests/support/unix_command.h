@@ -8,6 +8,9 @@
 // The host path of a Windows path (Wine's wine_get_unix_file_name); empty
 // when not under Wine or the path has none.
 std::string UnixPathOf(const std::string& windowsPath);
+// The Windows path of a host path (Wine's wine_get_dos_file_name); the path
+// as given when not under Wine, empty when Wine has none for it.
+std::string DosPathOf(const std::string& unixPath);
 
 // Runs the shell command (/bin/sh -c; it must not contain double quotes:
 // quote with single ones) and returns what it printed, standard output and
