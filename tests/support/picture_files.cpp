@@ -91,11 +91,8 @@ bool IsLiveBitmap(HBITMAP bitmap)
     return bitmap != NULL && GetObjectA(bitmap, sizeof header, &header) == sizeof header;
 }
 
-HBITMAP BitmapFromPixels(int width, int height, const std::vector<COLORREF>& pixels)
+BITMAPINFO TopDownRgbInfo(int width, int height)
 {
-    std::vector<DWORD> rows(static_cast<size_t>(width) * height);
-    for (size_t i = 0; i < rows.size() && i < pixels.size(); ++i)
-        rows[i] = (GetRValue(pixels[i]) << 16) | (GetGValue(pixels[i]) << 8) | GetBValue(pixels[i]);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -103,6 +100,15 @@ HBITMAP BitmapFromPixels(int width, int height, const std::vector<COLORREF>& pix
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+HBITMAP BitmapFromPixels(int width, int height, const std::vector<COLORREF>& pixels)
+{
+    std::vector<DWORD> rows(static_cast<size_t>(width) * height);
+    for (size_t i = 0; i < rows.size() && i < pixels.size(); ++i)
+        rows[i] = (GetRValue(pixels[i]) << 16) | (GetGValue(pixels[i]) << 8) | GetBValue(pixels[i]);
+    BITMAPINFO info = TopDownRgbInfo(width, height);
     HDC screen = GetDC(NULL);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     if (bitmap != NULL)
@@ -119,13 +125,7 @@ std::vector<COLORREF> BitmapPixels(HBITMAP bitmap)
     int width = header.bmWidth;
     int height = header.bmHeight;
     std::vector<DWORD> rows(static_cast<size_t>(width) * height);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownRgbInfo(width, height);
     HDC screen = GetDC(NULL);
     int read = GetDIBits(screen, bitmap, 0, height, rows.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(NULL, screen);

@@ -22,6 +22,10 @@ bool WriteSolidBitmap(const std::string& path, COLORREF colour, int side = 4);
 // CLR_INVALID when it cannot be read.
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
 
+// The header of a 32-bit picture of width x height pixels, top row first,
+// each pixel a DWORD 0x00RRGGBB (BI_RGB), for the DIB calls.
+BITMAPINFO TopDownRgbInfo(int width, int height);
+
 // A new bitmap compatible with the screen holding the pixels (top row first,
 // width x height COLORREFs); the caller deletes it.
 HBITMAP BitmapFromPixels(int width, int height, const std::vector<COLORREF>& pixels);

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "picture_files.h"
 #include "wicker.h"
 
 namespace {
@@ -21,13 +22,7 @@ struct Canvas {
 
     Canvas()
     {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kSide;
-        info.bmiHeader.biHeight = -kSide;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = TopDownRgbInfo(kSide, kSide);
         void* memory = NULL;
         dc = CreateCompatibleDC(NULL);
         bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &memory, NULL, 0);
