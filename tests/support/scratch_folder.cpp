@@ -1,18 +1,42 @@
 #include "scratch_folder.h"
 
+#include <cctype>
 #include <cstdio>
+
+namespace {
+
+// The file dialogs make the folder they last showed the process's current
+// one, and a current folder cannot be removed: step out of it first.
+void LeaveFolder(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    std::string current = std::filesystem::current_path(error).string();
+    std::string inside = folder.string();
+    if (error || current.size() < inside.size())
+        return;
+    for (std::size_t i = 0; i < inside.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(current[i])) !=
+            std::tolower(static_cast<unsigned char>(inside[i])))
+            return;
+    }
+    std::filesystem::current_path(folder.parent_path(), error);
+}
+
+}  // namespace
 
 void ScratchFolderTest::SetUp()
 {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     folder = std::filesystem::temp_directory_path() /
              ("wicker_" + std::string(info->test_suite_name()) + "_" + info->name());
+    LeaveFolder(folder);
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
 }
 
 void ScratchFolderTest::TearDown()
 {
+    LeaveFolder(folder);
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
 }
