@@ -5,12 +5,8 @@
 
 ControlPlacement ScaledPlacement(const ControlPlacement& logical, HWND parent)
 {
-    UINT dpi = ScalingDpi(parent);
     ControlPlacement place = logical;
-    place.x = ScaleBetweenDpi(logical.x, kLogicalDpi, dpi);
-    place.y = ScaleBetweenDpi(logical.y, kLogicalDpi, dpi);
-    place.width = ScaleBetweenDpi(logical.width, kLogicalDpi, dpi);
-    place.height = ScaleBetweenDpi(logical.height, kLogicalDpi, dpi);
+    ScaleNewWindowBounds(parent, place.x, place.y, place.width, place.height);
     return place;
 }
 

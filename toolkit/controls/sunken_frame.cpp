@@ -10,11 +10,7 @@ SunkenFrame::SunkenFrame() {}
 SunkenFrame::SunkenFrame(int x, int y, int width, int height, const Control& parentControl)
 {
     parent = ControlView(parentControl).hwnd;
-    UINT dpi = ScalingDpi(parent);
-    x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
-    y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
-    width = ScaleBetweenDpi(width, kLogicalDpi, dpi);
-    height = ScaleBetweenDpi(height, kLogicalDpi, dpi);
+    ScaleNewWindowBounds(parent, x, y, width, height);
     // The identifier -1 is the static controls' 0xFFFF; `id` stays unset.
     hwnd = CreateWindowExA(0, "STATIC", "", kSunkenFrameStyle, x, y, width, height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),

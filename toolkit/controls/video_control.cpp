@@ -39,11 +39,7 @@ bool VideoControl::Create(int identifier, Control parentControl, const String& f
     if (autoPlay)
         style |= ACS_AUTOPLAY;
     // A logical place and size; the clip's frames keep their pixels.
-    UINT dpi = ScalingDpi(Parent_Control_Handle);
-    x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
-    y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
-    width = ScaleBetweenDpi(width, kLogicalDpi, dpi);
-    height = ScaleBetweenDpi(height, kLogicalDpi, dpi);
+    ScaleNewWindowBounds(Parent_Control_Handle, x, y, width, height);
     HWND VideWindow_Handle =
         CreateWindowExA(exStyle, ANIMATE_CLASSA, "Video Control", style, x, y, width, height,
                         Parent_Control_Handle,

@@ -266,6 +266,15 @@ LRESULT CALLBACK DpiChangeProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
+void ScaleNewWindowBounds(HWND parent, int& x, int& y, int& width, int& height)
+{
+    UINT dpi = ScalingDpi(parent);
+    x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
+    y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
+    width = ScaleBetweenDpi(width, kLogicalDpi, dpi);
+    height = ScaleBetweenDpi(height, kLogicalDpi, dpi);
+}
+
 UINT DpiRescaledMessage()
 {
     static const UINT message = RegisterWindowMessageA("Wicker.DpiRescaled");

@@ -38,6 +38,9 @@ UINT WindowDpi(HWND window);
 UINT ScalingDpi(HWND window);
 // A length given at one DPI, at another (rounded to the nearest pixel).
 int ScaleBetweenDpi(int value, UINT fromDpi, UINT toDpi);
+// The logical place and size of a new window inside `parent`, turned into
+// the parent's pixels (ScalingDpi; unchanged while scaling is off).
+void ScaleNewWindowBounds(HWND parent, int& x, int& y, int& width, int& height);
 // A logical length in the window's pixels, and back: for a program that
 // places new controls by what it measured (Width, ClientHeight):
 //     Label note("...", 9, 10, PixelsToLogical(form, bar.Height) + 10, 200, 20, form);

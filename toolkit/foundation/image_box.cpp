@@ -27,11 +27,7 @@ ImageBox::ImageBox(int identifier, int x, int y, int width, int height, const Co
     parent = parentControl.hwnd;
     // The box's place and size are logical; the picture keeps its pixels,
     // centred in the box (see SS_CENTERIMAGE above).
-    UINT dpi = ScalingDpi(parent);
-    x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
-    y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
-    width = ScaleBetweenDpi(width, kLogicalDpi, dpi);
-    height = ScaleBetweenDpi(height, kLogicalDpi, dpi);
+    ScaleNewWindowBounds(parent, x, y, width, height);
     hwnd = CreateWindowExA(exStyle, kStaticClass, "", kImageBoxStyle, x, y, width, height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
                            GetModuleHandleA(NULL), NULL);

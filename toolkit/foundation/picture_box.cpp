@@ -53,11 +53,7 @@ PictureBox::PictureBox(int identifier, int resourceId, int x, int y, int width, 
 void PictureBox::Create(int x, int y, int width, int height, DWORD exStyle)
 {
     // A logical place and size; the background picture is tiled at its own pixels.
-    UINT dpi = ScalingDpi(parent);
-    x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
-    y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
-    width = ScaleBetweenDpi(width, kLogicalDpi, dpi);
-    height = ScaleBetweenDpi(height, kLogicalDpi, dpi);
+    ScaleNewWindowBounds(parent, x, y, width, height);
     hwnd = CreateWindowExA(exStyle, kListViewClass, kPictureBoxText, kPictureBoxStyle, x, y, width,
                            height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleA(NULL), NULL);

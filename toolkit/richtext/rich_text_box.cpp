@@ -238,11 +238,7 @@ bool RichTextBox::Create(const String& text, int identifier, int x, int y, int w
 {
     id = identifier;
     parent = parentControl.hwnd;
-    UINT dpi = ScalingDpi(parent);
-    x = ScaleBetweenDpi(x, kLogicalDpi, dpi);
-    y = ScaleBetweenDpi(y, kLogicalDpi, dpi);
-    width = ScaleBetweenDpi(width, kLogicalDpi, dpi);
-    height = ScaleBetweenDpi(height, kLogicalDpi, dpi);
+    ScaleNewWindowBounds(parent, x, y, width, height);
     hwnd = CreateWindowExA(exStyle, kRichEditClass, kCreationText, style | kRichTextBoxStyle, x, y,
                            width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleA(NULL), NULL);
