@@ -24,6 +24,11 @@ const int StagePictureX = 22;
 const int StagePictureY = 25;
 const int StagePictureSize = 200;
 
+// Posted by the initialisation: the first word is spoken once the window has
+// been painted. Starting the speech program is a new process, which costs
+// tens of milliseconds that the player would otherwise wait for the window.
+const UINT SpeakFirstWordMessage = WM_APP + 1;
+
 const char ErrorCaption[] = "Tuckle - Error";
 const char EndsGame[] = "\r\n\r\nTuckle will close.";
 const char GoesOn[] = "\r\n\r\nThe game goes on with the subject in play.";
@@ -143,13 +148,27 @@ bool Initialise(HWND dialog)
         EndForNoWord(dialog, words);
         return false;
     }
-    StartNextWord();
+    // The first word as StartNextWord starts every other one, but spoken
+    // after the first paint (SpeakFirstWordMessage).
+    DrawNextWord(game);
+    ShowStagePicture();
+    PostMessageA(dialog, SpeakFirstWordMessage, 0, 0);
     ResetTallies(dialog);
     SetDlgItemTextA(dialog, IDC_WORD_LINE, game.maskedWord);
     ClearSecondLineUnlessMarked(dialog);
     ShowCaption(dialog);
     RebuildWordPicture(dialog);
     return true;
+}
+
+// The window shows once its initialisation returns, and the posted message
+// comes before the paint that the queue holds: paint now, then speak the
+// word the initialisation drew (its text is still the speech text: nothing
+// the player does is handled before a posted message).
+void SpeakFirstWord(HWND dialog)
+{
+    UpdateWindow(dialog);
+    Speak(game);
 }
 
 void PressLetter(HWND dialog, int n)
@@ -292,6 +311,9 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG:
         Initialise(dialog);
+        return TRUE;
+    case SpeakFirstWordMessage:
+        SpeakFirstWord(dialog);
         return TRUE;
     case WM_COMMAND:
         OnCommand(dialog, LOWORD(wParam));

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "dialog_answer.h"
+#include "emulation.h"
 #include "game_window.h"
 #include "main_window.h"
 #include "picture_files.h"
@@ -33,11 +34,12 @@ inline std::string ProgramFolder()
 // The stand-in speech program beside this test logs each utterance here.
 inline std::string SpeechLog() { return ProgramFolder() + "\\espeak\\log.txt"; }
 
-// The logged utterances, once there are at least `atLeast` (or after 10 s).
+// The logged utterances, once there are at least `atLeast` (or after 10 s,
+// longer under the emulator).
 inline std::vector<std::string> Utterances(size_t atLeast)
 {
     std::vector<std::string> lines;
-    for (int wait = 0; wait < 200; ++wait) {
+    for (DWORD wait = 0; wait < EmulatorScaled(200); ++wait) {
         lines.clear();
         std::ifstream log(SpeechLog());
         std::string line;
@@ -65,6 +67,16 @@ inline void WaitForSpeechToEnd()
         CloseHandle(process);
     }
     CloseHandle(snapshot);
+}
+
+// Handles what this thread's windows have posted to themselves.
+inline void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
 }
 
 inline void Write(const std::string& path, const std::string& bytes)
@@ -107,6 +119,8 @@ protected:
         gameWindow.instance = GetModuleHandleA(NULL);
         dialog = CreateDialogParamA(gameWindow.instance, MAKEINTRESOURCEA(IDD_MAIN), NULL, MainDialogProc, 0);
         ASSERT_NE(dialog, nullptr);
+        // The first word is spoken from a message the window posts itself.
+        PumpMessages();
     }
 
     void TearDown() override
