@@ -15,14 +15,43 @@ WINEENV64  := WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix64 WINELOADER=$(WINE64) $(
 XVFB       := xvfb-run -a -s "-screen 0 1024x768x24"
 ARGS       ?=
 
-# Some Linux kernels are started with their 32-bit emulation switched off;
-# there no 32-bit program runs, Wine's 32-bit loader included. The 32-bit
-# build is then made but not run, and the game and tools run from the 64-bit
-# build instead.
-CAN_RUN_32 := $(shell /usr/lib/wine/wine --version >/dev/null 2>&1 && echo yes)
-# RUNWINE starts with `env` so that its settings also work after xvfb-run,
-# which takes the next word as the program to run.
-ifeq ($(CAN_RUN_32),yes)
+# How 32-bit Windows programs run here (scripts/win32-runs.sh): natively,
+# through the user-mode emulator that the install step registers where the
+# kernel runs no 32-bit programs, or not at all. It is asked at run time,
+# after the install step: the targets that depend on it run the install step,
+# then make themselves again with WIN32_RUNS set. (A $(shell ...) here would
+# run when make reads this file, before anything is installed.)
+MODE_GOALS := test test32 play screenshots gallery gallery-screenshots soak dist bench
+
+ifeq ($(origin WIN32_RUNS),undefined)
+.PHONY: $(MODE_GOALS)
+$(MODE_GOALS): deps
+	@$(MAKE) --no-print-directory $@ WIN32_RUNS=$$(sh scripts/win32-runs.sh)
+endif
+
+# Under qemu-i386 every guest mmap that misses is slow, and Wine, started
+# without its preloader, probes the whole 4 GB for room: about a minute per
+# program start. A guest address space of just over 2 GB (the user half and
+# the few pages above it that Wine checks) ends the probing in seconds.
+# TUCKLE_WIN32_EMULATED tells the tests, which then wait longer for other
+# programs and windows.
+# The 64-bit prefix gets the setting too: making it starts 32-bit helpers.
+ifeq ($(WIN32_RUNS),emulated)
+EMUVA      := QEMU_RESERVED_VA=0x81000000
+EMU32      := $(EMUVA) TUCKLE_WIN32_EMULATED=1
+else
+EMUVA      :=
+EMU32      :=
+endif
+WINEENV32  := $(WINEENV) $(EMU32)
+WINEENV64  += $(EMUVA)
+
+# The game and the tools run from the 32-bit build where 32-bit programs run
+# natively; through the emulator timings and pictures would mean little and
+# a game would start slowly, so they run from the 64-bit build there, as
+# where none runs. RUNWINE starts with `env` so that its settings also work
+# after xvfb-run, which takes the next word as the program to run.
+ifeq ($(WIN32_RUNS),native)
 RUNBUILD   := $(BUILD)
 RUNTARGET  := build
 RUNWINE    := env $(WINEENV) wine
@@ -30,6 +59,7 @@ RUNPREFIX  := $(BUILD)/wineprefix/system.reg $(BUILD)/wineprefix/drive_c/windows
 RUNCACHE   := $(BUILD)/CMakeCache.txt
 RUNPREFIX144 := $(BUILD)/wineprefix-144dpi
 RUNWINE144 := env WINEPREFIX=$(CURDIR)/$(RUNPREFIX144) $(WINEOPTS) wine
+RUNNOTE    :=
 else
 RUNBUILD   := $(BUILD64)
 RUNTARGET  := build64
@@ -38,6 +68,11 @@ RUNPREFIX  := $(BUILD)/wineprefix64/system.reg $(BUILD)/wineprefix64/drive_c/win
 RUNCACHE   := $(BUILD64)/CMakeCache.txt
 RUNPREFIX144 := $(BUILD)/wineprefix64-144dpi
 RUNWINE144 := env WINEPREFIX=$(CURDIR)/$(RUNPREFIX144) WINELOADER=$(WINE64) $(WINEOPTS) $(WINE64)
+ifeq ($(WIN32_RUNS),emulated)
+RUNNOTE    := NOTE: 32-bit programs run here only through the emulator; using the 64-bit build.
+else
+RUNNOTE    := NOTE: no 32-bit program runs here; using the 64-bit build.
+endif
 endif
 
 .PHONY: all deps build build64 native test test32 test64 bench fuzz play screenshots soak dist clean \
@@ -79,14 +114,14 @@ build64: $(BUILD64)/CMakeCache.txt native
 # printed, instead of waiting for someone to close the crash dialog.
 $(BUILD)/wineprefix/system.reg: | deps
 	mkdir -p $(BUILD)
-	$(WINEENV) xvfb-run -a wineboot -i >/dev/null 2>&1 || true
-	$(WINEENV) wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+	$(WINEENV32) xvfb-run -a wineboot -i >/dev/null 2>&1 || true
+	$(WINEENV32) wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
 	    /v "Courier New" /t REG_SZ /d "Liberation Mono" /f >/dev/null 2>&1
-	$(WINEENV) wine reg add 'HKCU\Software\Wine\X11 Driver' \
+	$(WINEENV32) wine reg add 'HKCU\Software\Wine\X11 Driver' \
 	    /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-	$(WINEENV) wine reg add 'HKCU\Software\Wine\WineDbg' \
+	$(WINEENV32) wine reg add 'HKCU\Software\Wine\WineDbg' \
 	    /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-	$(WINEENV) wineserver -w || true
+	$(WINEENV32) wineserver -w || true
 
 # The same prefix settings for 64-bit Wine, in a prefix of its own.
 $(BUILD)/wineprefix64/system.reg: | deps
@@ -108,23 +143,37 @@ MARLETT    := /usr/share/wine/fonts/marlett.ttf
 	mkdir -p $(@D)
 	cp $(MARLETT) $@
 
-# Both Windows builds are made and their suites run; where the kernel runs
-# no 32-bit programs the 32-bit suite is skipped with a notice.
+# Both Windows builds are made and their suites run: the 64-bit suite
+# always, the 32-bit one whole where 32-bit programs run natively, its
+# emulator subset (the ctest label emulated32) where they run only through
+# the emulator, and none where no 32-bit program runs. The normal entries
+# leave the subset's entries out.
+ifdef WIN32_RUNS
 test: build build64 test64 test32
-
-test64: build64 $(BUILD)/wineprefix64/system.reg $(BUILD)/wineprefix64/drive_c/windows/Fonts/marlett.ttf
-	cd $(BUILD64) && $(WINEENV64) $(XVFB) ctest --output-on-failure $(ARGS)
-
-ifeq ($(CAN_RUN_32),yes)
-test32: build $(BUILD)/wineprefix/system.reg $(BUILD)/wineprefix/drive_c/windows/Fonts/marlett.ttf
-	cd $(BUILD) && $(WINEENV) $(XVFB) ctest --output-on-failure $(ARGS)
-else
-test32: build
-	@echo "NOTE: this kernel runs no 32-bit programs (its 32-bit emulation is off),"
-	@echo "      so the 32-bit build was made but its suite was not run; the 64-bit"
-	@echo "      suite above ran the same tests."
+	@echo "32-bit programs here: $(WIN32_RUNS) (see the 32-bit suite's notice above)."
 endif
 
+test64: build64 $(BUILD)/wineprefix64/system.reg $(BUILD)/wineprefix64/drive_c/windows/Fonts/marlett.ttf
+	cd $(BUILD64) && $(WINEENV64) $(XVFB) ctest --output-on-failure -LE emulated32 $(ARGS)
+
+ifeq ($(WIN32_RUNS),native)
+test32: build $(BUILD)/wineprefix/system.reg $(BUILD)/wineprefix/drive_c/windows/Fonts/marlett.ttf
+	@echo "NOTE: this kernel runs 32-bit programs: running the whole 32-bit suite."
+	cd $(BUILD) && $(WINEENV32) $(XVFB) ctest --output-on-failure -LE emulated32 $(ARGS)
+else ifeq ($(WIN32_RUNS),emulated)
+test32: build $(BUILD)/wineprefix/system.reg $(BUILD)/wineprefix/drive_c/windows/Fonts/marlett.ttf
+	@echo "NOTE: this kernel runs no 32-bit programs itself; they run through the user-mode"
+	@echo "      emulator (qemu-i386), so the 32-bit build runs its emulator subset: the"
+	@echo "      toolkit's tests, the game's window in one process, the game folder and one"
+	@echo "      word played by the real tuckle.exe."
+	cd $(BUILD) && $(WINEENV32) $(XVFB) ctest --output-on-failure -L emulated32 $(ARGS)
+else ifeq ($(WIN32_RUNS),none)
+test32: build
+	@echo "NOTE: no 32-bit program runs here (neither the kernel nor an emulator starts"
+	@echo "      one), so the 32-bit build was made but its suite was not run."
+endif
+
+ifdef WIN32_RUNS
 # Starts the game from the game folder on the user's display (the 32-bit
 # game; the 64-bit build of it where the kernel runs no 32-bit programs).
 play: build $(RUNTARGET) $(RUNPREFIX)
@@ -132,7 +181,7 @@ play: build $(RUNTARGET) $(RUNPREFIX)
 	    echo "There is no display to show the game on (DISPLAY is not set)."; \
 	    echo "Run 'make screenshots' to play a scripted game under Xvfb and save pictures."; \
 	    exit 1; fi
-	@[ "$(CAN_RUN_32)" = yes ] || echo "NOTE: this kernel runs no 32-bit programs; playing the 64-bit build."
+	@[ -z "$(RUNNOTE)" ] || echo "$(RUNNOTE)"
 	cd $(RUNBUILD)/dist && $(RUNWINE) tuckle.exe
 
 # Plays a scripted game under Xvfb and saves pictures in build/screenshots/.
@@ -185,10 +234,10 @@ dist: build $(RUNTARGET) $(RUNPREFIX)
 	cp packaging/README-Windows.txt $(BUILD)/package/Tuckle/README.txt
 	cd $(BUILD)/package && zip -qr ../tuckle-win32.zip Tuckle
 	mkdir -p $(BUILD)/unzipped && cd $(BUILD)/unzipped && unzip -q ../tuckle-win32.zip
-	@if [ "$(CAN_RUN_32)" = yes ]; then \
+	@if [ "$(WIN32_RUNS)" = native ]; then \
 	    cd $(BUILD) && $(XVFB) $(RUNWINE) tools/launch_check.exe "Z:$(CURDIR)/$(BUILD)/unzipped/Tuckle"; \
 	else \
-	    echo "NOTE: this kernel runs no 32-bit programs; checking the 64-bit game folder instead."; \
+	    echo "$(RUNNOTE)"; echo "      Checking the 64-bit game folder instead."; \
 	    cd $(RUNBUILD) && $(XVFB) $(RUNWINE) tools/launch_check.exe "Z:$(CURDIR)/$(RUNBUILD)/dist"; \
 	fi
 	@echo "Built $(BUILD)/tuckle-win32.zip"
@@ -198,6 +247,8 @@ dist: build $(RUNTARGET) $(RUNPREFIX)
 	          $(BUILD)/tuckle-win32.zip; do \
 	    [ -e "$$f" ] && printf '  %10d  %s\n' "$$(stat -c %s "$$f")" "$$f"; \
 	done; true
+
+endif
 
 # Long fuzzing runs of the platform-free parsers (the short runs are part of
 # `make test`), then of region data and picture decoding under Wine: a
@@ -242,6 +293,7 @@ gallery-clip:
 $(BENCHNATIVE)/CMakeCache.txt: | deps
 	cmake -S . -B $(BENCHNATIVE) -DCMAKE_BUILD_TYPE=Release -DTUCKLE_SANITIZERS=OFF
 
+ifdef WIN32_RUNS
 # Benchmarks print figures and ratios; they assert nothing. The Windows ones
 # run under Wine, then the native ones (platform-free code) on Linux.
 bench: build $(RUNTARGET) $(RUNPREFIX) $(BENCHNATIVE)/CMakeCache.txt
@@ -253,6 +305,7 @@ bench: build $(RUNTARGET) $(RUNPREFIX) $(BENCHNATIVE)/CMakeCache.txt
 	@for b in $(BENCHNATIVE)/bench/*_bench; do \
 	    [ -e "$$b" ] || continue; echo "== $$b (native)"; "$$b" || exit 1; \
 	done
+endif
 
 clean:
 	rm -rf $(BUILD)

@@ -29,3 +29,25 @@ function(tuckle_add_test target)
         set_tests_properties(${target} PROPERTIES ENVIRONMENT "${environment}")
     endif()
 endfunction()
+
+# The 32-bit build's subset for machines that run 32-bit programs only
+# through a user-mode emulator (the Makefile runs `ctest -L emulated32`
+# there and `ctest -LE emulated32` everywhere else). Every program start
+# costs seconds there and the code runs several times slower, so the limits
+# are the emulator's own.
+#
+#   tuckle_add_emulated_test(<name> <target> TIMEOUT <s> [CASE_TIMEOUT <s>] [<argument>...])
+function(tuckle_add_emulated_test name target)
+    if(NOT WIN32 OR NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+        return()
+    endif()
+    cmake_parse_arguments(PARSE_ARGV 2 TEST "" "TIMEOUT;CASE_TIMEOUT" "")
+    add_test(NAME ${name} COMMAND ${target} ${TEST_UNPARSED_ARGUMENTS})
+    set(environment "WINEPREFIX=${TUCKLE_WINEPREFIX}" "WINEDEBUG=-all"
+        "WINEDLLOVERRIDES=mscoree,mshtml=")
+    if(TEST_CASE_TIMEOUT)
+        list(APPEND environment "TUCKLE_TEST_CASE_SECONDS=${TEST_CASE_TIMEOUT}")
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${TEST_TIMEOUT} LABELS emulated32
+                         ENVIRONMENT "${environment}")
+endfunction()

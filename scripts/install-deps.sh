@@ -40,4 +40,30 @@ have_cmd i686-w64-mingw32-g++-posix || { echo "mingw-w64 (posix) is missing" >&2
 have_cmd x86_64-w64-mingw32-g++-posix || { echo "mingw-w64 for x86_64 (posix) is missing" >&2; exit 1; }
 have_cmd clang++ || { echo "clang (for the fuzzers) is missing" >&2; exit 1; }
 [ -x /usr/lib/wine/wine64 ] || { echo "64-bit wine is missing" >&2; exit 1; }
+
+# Wine's 32-bit loader is an i386 Linux program. Some kernels are started with
+# their 32-bit emulation switched off and refuse it ("Exec format error");
+# there Debian's user-mode emulator runs it, registered with binfmt_misc for
+# i386 ELF programs. The F flag opens the emulator now, so it also serves
+# programs started in other mount namespaces, and Wine, which starts itself
+# again, is caught every time. A registration that is already there is left
+# alone; where the kernel runs 32-bit programs itself nothing is registered.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    if ! have_pkg qemu-user-static; then
+        echo "This kernel runs no 32-bit programs: installing qemu-user-static to run them"
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
+            qemu-user-static >/dev/null
+    fi
+    if [ ! -e /proc/sys/fs/binfmt_misc/register ]; then
+        $SUDO mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc || true
+    fi
+    if [ -w /proc/sys/fs/binfmt_misc/register ] || [ -n "$SUDO" ]; then
+        if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+            printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
+                | $SUDO tee /proc/sys/fs/binfmt_misc/register >/dev/null || true
+        fi
+    fi
+    /usr/lib/wine/wine --version >/dev/null 2>&1 ||
+        echo "NOTE: no 32-bit program can run here (neither the kernel nor an emulator starts one)."
+fi
 exit 0

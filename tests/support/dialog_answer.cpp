@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "emulation.h"
+
 namespace {
 
 struct DialogSearch {
@@ -58,6 +60,7 @@ BOOL CALLBACK FindDefaultButton(HWND child, LPARAM lParam)
 // FindDialogByCaption, giving up early once *stop is set.
 HWND FindDialog(const char* caption, DWORD processId, DWORD timeoutMs, const std::atomic<bool>* stop)
 {
+    timeoutMs = EmulatorScaled(timeoutMs);
     DWORD started = GetTickCount();
     for (;;) {
         DialogSearch search = {caption, processId, NULL};
