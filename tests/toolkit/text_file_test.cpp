@@ -84,6 +84,37 @@ TEST_F(TextFileTest, BytesWholeFileAndSize)
     EXPECT_EQ(text.Size(), 0);
 }
 
+// A text-mode stream counts each line feed still to come as two bytes when
+// it tells its position: over bare line feeds a size taken by seeking to the
+// end and back would move the position and come out short.
+TEST_F(TextFileTest, SizeOfBareLineFeedsLeavesThePositionAndCountsEveryByte)
+{
+    TextFile text;
+    OpenWith(text, "one\ntwo\nthree\n");
+    EXPECT_EQ(text.ReadLine(), "one");
+    EXPECT_EQ(text.Size(), 14);
+    EXPECT_EQ(Items(text.ReadLines(0)), (std::vector<std::string>{"two", "three", ""}));
+
+    OpenWith(text, "\n\n\n\n\n");
+    EXPECT_EQ(text.Size(), 5);
+    EXPECT_EQ(text.ReadLine(), "");
+    EXPECT_EQ(text.Size(), 5);
+    EXPECT_EQ(Items(text.ReadLines(0)).size(), 5u);
+}
+
+// Bytes written count in the size, and the next write goes on after them.
+TEST_F(TextFileTest, SizeCountsWhatWasWrittenAndWritingGoesOn)
+{
+    TextFile text;
+    OpenWith(text, "");
+    EXPECT_TRUE(text.Write("abc"));
+    EXPECT_EQ(text.Size(), 3);
+    EXPECT_TRUE(text.Write("de"));
+    EXPECT_EQ(text.Size(), 5);
+    EXPECT_EQ(text.Rewind(), 0);
+    EXPECT_EQ(text.ReadLine(), "abcde");
+}
+
 TEST_F(TextFileTest, FormattedReads)
 {
     TextFile text;

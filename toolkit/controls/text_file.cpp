@@ -182,8 +182,11 @@ long long TextFile::Size()
 {
     if (file == nullptr)
         return 0;
+    // Written bytes count once they reach the system; the read or write
+    // position stays where it is.
+    if (access == kWriting)
+        std::fflush(file);
     const long long size = TextStreamSize(file);
-    access = kNoAccess;
     return size > 0 ? size : 0;
 }
 

@@ -5,30 +5,26 @@
 #include <cstdlib>
 #include <cstring>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <sys/types.h>
 #endif
 
 namespace {
 
+#ifndef _WIN32
 // 64-bit file positions, so that files past 2 GiB report their real size.
 long long Tell(std::FILE* file)
 {
-#ifdef _WIN32
-    return _ftelli64(file);
-#else
     return ftello(file);
-#endif
 }
 
 bool SeekTo(std::FILE* file, long long offset, int origin)
 {
-#ifdef _WIN32
-    return _fseeki64(file, offset, origin) == 0;
-#else
     return fseeko(file, static_cast<off_t>(offset), origin) == 0;
-#endif
 }
+#endif
 
 void ZerosToSpaces(char* bytes, std::size_t count)
 {
@@ -104,12 +100,21 @@ std::size_t ReadTextBytes(std::FILE* file, std::size_t count, std::string& bytes
 
 long long TextStreamSize(std::FILE* file)
 {
+#ifdef _WIN32
+    // The system's own length of the open file. A text-mode stream cannot
+    // tell its size by seeking to the end and back: its position counts
+    // every line feed still to come as two bytes, so in a file of bare line
+    // feeds the seek back would land early.
+    const int descriptor = _fileno(file);
+    return descriptor >= 0 ? _filelengthi64(descriptor) : -1;
+#else
     const long long here = Tell(file);
     if (here < 0 || !SeekTo(file, 0, SEEK_END))
         return -1;
     const long long size = Tell(file);
     SeekTo(file, here, SEEK_SET);
     return size;
+#endif
 }
 
 void ReadWholeText(std::FILE* file, std::string& text)

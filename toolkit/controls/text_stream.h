@@ -26,8 +26,9 @@ std::size_t ReadTextLine(std::FILE* file, std::string& line);
 // the block cannot be allocated.
 std::size_t ReadTextBytes(std::FILE* file, std::size_t count, std::string& bytes);
 
-// The file's length in bytes, without moving its position (the end-of-file
-// indicator is cleared, as by any seek); -1 when it cannot be told.
+// The file's length in bytes as the system holds it (bytes still in the
+// stream's write buffer are not counted), without moving its position; -1
+// when it cannot be told.
 long long TextStreamSize(std::FILE* file);
 
 // The whole file from its start, read after rewinding it: zero bytes as
