@@ -189,8 +189,17 @@ TEST_F(SplitterTest, RelayoutMeetsTheBarOnBothSides)
     EXPECT_EQ(kRoomHeight, right.bottom - right.top);
 }
 
+// The thread's cursor display count (ShowCursor gives the count it leaves).
+int CursorDisplayCount()
+{
+    int count = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
+    return count;
+}
+
 // Drags driven by posted mouse messages (button down on the bar, moves, up),
-// with the range, the container's edges and the neighbours read back.
+// with the range, the container's edges and the neighbours read back; each
+// drag leaves the cursor's display count as it found it.
 TEST_F(SplitterTest, DraggingStopsAtTheEdgesAndTheRange)
 {
     struct Row {
@@ -214,6 +223,7 @@ TEST_F(SplitterTest, DraggingStopsAtTheEdgesAndTheRange)
         bar.minimum = row.minimum;
         bar.maximum = row.maximum;
         ListenToRoom();
+        const int cursorCount = CursorDisplayCount();
 
         PostMessageA(bar.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, Point(2, 10));
         PumpMessages();
@@ -232,6 +242,7 @@ TEST_F(SplitterTest, DraggingStopsAtTheEdgesAndTheRange)
         EXPECT_FALSE(bar.dragging);
         EXPECT_NE(bar.hwnd, GetCapture());
         EXPECT_TRUE(Shown(bar.hwnd));
+        EXPECT_EQ(cursorCount, CursorDisplayCount());
         EXPECT_EQ(row.expected, bar.Left());
         ASSERT_FALSE(Reported().empty());
         EXPECT_EQ(row.expected, Reported().back());
@@ -251,12 +262,14 @@ TEST_F(SplitterTest, DraggingStopsAtTheEdgesAndTheRange)
 TEST_F(SplitterTest, ADragEndsWhenAnotherWindowTakesTheMouse)
 {
     Splitter bar(kBarId, roomControl, true, 5, true);
+    const int cursorCount = CursorDisplayCount();
     SendMessageA(bar.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 2));
     SendMessageA(bar.hwnd, WM_MOUSEMOVE, MK_LBUTTON, Point(10, 42));
     ASSERT_TRUE(bar.dragging);
     SetCapture(room);
     EXPECT_FALSE(bar.dragging);
     EXPECT_TRUE(Shown(bar.hwnd));
+    EXPECT_EQ(cursorCount, CursorDisplayCount());
     EXPECT_EQ(42, bar.Top());
     ReleaseCapture();
     bar.Destroy();

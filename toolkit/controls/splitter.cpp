@@ -228,6 +228,9 @@ void Splitter::Relayout()
 static void EndDrag(Splitter& splitter)
 {
     splitter.dragging = false;
+    // Balances the ShowCursor(TRUE) of the drag's start: the display count
+    // is the program's (Mouse.Hide), and every drag left it one higher.
+    ShowCursor(FALSE);
     splitter.container.ClipChildren = true;
     if (GetCapture() == splitter.hwnd)
         ReleaseCapture();
