@@ -89,9 +89,12 @@ TEST_F(FormTest, ConstructedFormHasNoWindowAndItsStartingMembers)
     EXPECT_FALSE(form.hasBar);
     EXPECT_FALSE(form.trayIconShown);
     EXPECT_EQ(form.exStyle, 0u);
-    ASSERT_EQ(form.fileDialog.filters.size(), 1u);
-    EXPECT_EQ(form.fileDialog.filters[0].description, String("All Files (*.*)"));
-    EXPECT_EQ(form.fileDialog.filters[0].patterns, String("*.*"));
+    // The program's first filter is the one its dialogs open on.
+    EXPECT_TRUE(form.fileDialog.filters.empty());
+    form.fileDialog.AddFilter("Text", "*.txt");
+    form.fileDialog.BuildFilter();
+    EXPECT_EQ(std::string(form.fileDialog.filterBuffer.begin(), form.fileDialog.filterBuffer.end()),
+              std::string("Text\0*.txt\0\0", 12));
     EXPECT_EQ(form.SelectedColor.m_cObject, &form);
     EXPECT_EQ(form.Icon.m_cObject, &form);
     EXPECT_EQ(form.DialogProcedure.m_cObject, &form);
@@ -397,7 +400,7 @@ TEST_F(FormTest, CopiesAndMovesKeepTheirOwnBindingsAndTheWindowsWord)
     EXPECT_EQ(copy.Icon.m_cObject, &copy);
     EXPECT_EQ(ControlFromWindow(form.hwnd), &form);
     copy.fileDialog.AddFilter("More", "*.m");
-    EXPECT_EQ(form.fileDialog.filters.size(), 2u);
+    EXPECT_EQ(form.fileDialog.filters.size(), 1u);
 
     Form moved = std::move(form);
     EXPECT_EQ(ControlFromWindow(moved.hwnd), &moved);

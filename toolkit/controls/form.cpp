@@ -48,8 +48,9 @@ Form::Form(const String& caption, int x, int y, int width, int height, DWORD sty
 
 void Form::InitialiseMembers()
 {
+    // No filter of the toolkit's own: the first one the program adds is the
+    // one the dialogs open on (a dialog without any lists every file).
     fileDialog.filters.clear();
-    fileDialog.AddFilter("All Files (*.*)", "*.*");
     trayId = kFirstTrayId + formsInitialised;
     ++formsInitialised;
     trayIconShown = false;

@@ -90,7 +90,8 @@ struct Form : Control {
     // The style value and the extended style the form was asked for.
     DWORD style;
     DWORD exStyle;
-    // The open and save dialogs' settings; filter "All Files (*.*)" / "*.*".
+    // The open and save dialogs' settings; no filter until the program adds
+    // one, and the first added is the one the dialogs open on.
     FileDialog fileDialog;
     // The path chosen in the last successful open or save dialog.
     String FileName;
