@@ -141,7 +141,7 @@ void ColorButton::SetColor(COLORREF colour)
         DeleteObject(kept->brush);
         kept->brush = NULL;
     }
-    InvalidateRect(Swatch(), NULL, TRUE);
+    InvalidateWhole(Swatch());
 }
 
 int ColorButton::GetBorder()

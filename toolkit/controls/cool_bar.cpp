@@ -114,6 +114,6 @@ int CoolBar::BandCount()
 
 void CoolBar::UpdateLayout()
 {
-    InvalidateRect(hwnd, NULL, TRUE);
+    InvalidateWhole(hwnd);
     SendMessageA(hwnd, WM_SIZE, 0, 0);
 }

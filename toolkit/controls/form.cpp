@@ -126,7 +126,7 @@ bool Form::Create(const String& caption, int x, int y, int width, int height, DW
 void Form::RefreshBar()
 {
     if (hasBar)
-        InvalidateRect(bar.hwnd, NULL, TRUE);
+        InvalidateWhole(bar.hwnd);
 }
 
 bool Form::Minimise()
@@ -273,7 +273,7 @@ bool Form::SetMinimumSize(int width, int height)
 void Form::UpdateLayout()
 {
     SendMessageA(hwnd, WM_SIZE, 0, 0);
-    InvalidateRect(hwnd, NULL, TRUE);
+    InvalidateWhole(hwnd);
 }
 
 // ---- notification-area icon ----

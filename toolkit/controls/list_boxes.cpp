@@ -329,5 +329,5 @@ void MCListBox::Clear()
 void MCListBox::SetColumnWidth(int width)
 {
     SendMessageA(hwnd, LB_SETCOLUMNWIDTH, width, 0);
-    InvalidateRect(hwnd, NULL, TRUE);
+    InvalidateWhole(hwnd);
 }

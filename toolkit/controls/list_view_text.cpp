@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "foundation/control.h"
+
 LRESULT InsertListViewItem(HWND list, int place, const String& text, int image,
                            LVITEMA* inserted)
 {
@@ -64,7 +66,7 @@ bool SetListViewBackground(HWND list, COLORREF colour)
     if (list == NULL || !SendMessageA(list, LVM_SETBKCOLOR, 0, colour))
         return false;
     SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, colour);
-    InvalidateRect(list, NULL, TRUE);
+    InvalidateWhole(list);
     return true;
 }
 
@@ -73,6 +75,6 @@ bool SetListViewTextColour(HWND list, COLORREF colour)
     if (list == NULL)
         return false;
     LRESULT taken = SendMessageA(list, LVM_SETTEXTCOLOR, 0, colour);
-    InvalidateRect(list, NULL, TRUE);
+    InvalidateWhole(list);
     return taken != 0;
 }

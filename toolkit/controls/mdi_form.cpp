@@ -250,7 +250,7 @@ bool MDIForm::SetBackColor(COLORREF colour)
     if (brush == NULL)
         return false;
     bool taken = SetClientBackground(container.hwnd, brush, true);
-    InvalidateRect(container.hwnd, NULL, TRUE);
+    InvalidateWhole(container.hwnd);
     return taken;
 }
 

@@ -144,5 +144,5 @@ void StatusBar::SetRaised(int part, bool isRaised)
 void StatusBar::UpdateLayout()
 {
     SendMessageA(hwnd, WM_SIZE, 0, 0);
-    InvalidateRect(hwnd, NULL, TRUE);
+    InvalidateWhole(hwnd);
 }

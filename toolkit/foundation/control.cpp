@@ -182,7 +182,7 @@ void Control::SetBackColorValue(COLORREF color)
         ReleaseDC(hwnd, dc);
     }
     SetUserData(this);
-    InvalidateRect(hwnd, NULL, TRUE);
+    InvalidateWhole(hwnd);
 }
 
 // The length a window reports may count characters rather than bytes (the
@@ -456,6 +456,18 @@ bool Control::Exists() const
     return hwnd != NULL;
 }
 
+namespace {
+
+// UpdateWindow of the parent, which a top-level window does not have: there
+// UpdateWindow of null would paint whatever waits to be painted on the whole
+// desktop.
+int UpdateParent(HWND parent)
+{
+    return parent != NULL ? UpdateWindow(parent) : 0;
+}
+
+}  // namespace
+
 void Control::Move(int x, int y)
 {
     if (hwnd == NULL)
@@ -465,7 +477,7 @@ void Control::Move(int x, int y)
     if (y < 0)
         y = 0;
     MoveWindow(hwnd, x, y, GetWidthValue(), GetHeightValue(), TRUE);
-    UpdateWindow(parent);
+    UpdateParent(parent);
 }
 
 int Control::Resize(int width, int height, bool centre)
@@ -477,7 +489,7 @@ int Control::Resize(int width, int height, bool centre)
     if (height < MinimumSide)
         height = MinimumSide;
     MoveWindow(hwnd, GetLeftValue(), GetTopValue(), width, height, TRUE);
-    int updated = UpdateWindow(parent);
+    int updated = UpdateParent(parent);
     if (!centre)
         return updated;
     Centre();
@@ -552,12 +564,18 @@ void Control::FillParent()
     Move(area.left, area.top);
 }
 
+void InvalidateWhole(HWND window)
+{
+    if (window != NULL)
+        InvalidateRect(window, NULL, TRUE);
+}
+
 // InvalidateRect of null would repaint every window of the desktop.
 int Control::Refresh()
 {
     if (hwnd == NULL)
         return 0;
-    InvalidateRect(hwnd, NULL, TRUE);
+    InvalidateWhole(hwnd);
     return 1;
 }
 

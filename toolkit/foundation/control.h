@@ -289,4 +289,9 @@ WNDPROC ClickablePreviousProc(HWND window);
 // previous procedure with the window (never ClickableProc itself).
 void MakeClickable(Control& control);
 
+// Asks for the whole window to be repainted, its background erased
+// (InvalidateRect). Nothing for a null window, for which InvalidateRect
+// would invalidate and erase every window of the desktop.
+void InvalidateWhole(HWND window);
+
 #endif

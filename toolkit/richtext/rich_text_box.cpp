@@ -574,6 +574,6 @@ bool RichTextBox::LoadFile(const String& path)
     // large document may end this wrapper.
     HWND window = hwnd;
     SetRichText(String(buffer.data()));
-    InvalidateRect(window, NULL, TRUE);
+    InvalidateWhole(window);
     return true;
 }
