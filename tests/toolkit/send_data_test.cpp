@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "message_log.h"
 #include "scratch_folder.h"
@@ -118,6 +119,28 @@ TEST_F(SendDataTest, NoMatchingDialogWindowGivesMinusOne)
     EXPECT_EQ(Record(1), "");
     EXPECT_EQ(System.SendData((title + " Case").c_str(), data, Control(sender)), 4);
     EXPECT_EQ(Record(1), Header(3) + "abc");
+}
+
+// A receiver that has stopped answering is given up within seconds: -1.
+TEST_F(SendDataTest, AHungReceiverGivesMinusOneInsteadOfFreezingTheSender)
+{
+    const std::string hungTitle = title + " hung";
+    HANDLE created = CreateEventA(NULL, TRUE, FALSE, NULL);
+    std::thread hung([&] {
+        HWND window = CreateWindowExA(0, reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(0x8002)),
+                                      hungTitle.c_str(), WS_POPUP, 0, 0, 10, 10, NULL, NULL,
+                                      GetModuleHandleA(NULL), NULL);
+        SetEvent(created);
+        Sleep(8000);  // never looks at its messages
+        if (window) DestroyWindow(window);
+    });
+    ASSERT_EQ(WaitForSingleObject(created, 5000), WAIT_OBJECT_0);
+    ByteBuffer data("abc", 3);
+    ULONGLONG started = GetTickCount64();
+    EXPECT_EQ(System.SendData(hungTitle.c_str(), data, Control(sender)), -1);
+    EXPECT_LT(GetTickCount64() - started, 6500u);
+    hung.join();
+    CloseHandle(created);
 }
 
 }  // namespace

@@ -3,21 +3,25 @@
 
 #include <vector>
 
+#include "foundation/wide_text.h"
+
 namespace {
 
 // The dialog window class, the class of the toolkit's forms ("#32770").
 const ATOM kDialogClassAtom = 0x8002;
 
-// The window's title (GetWindowTextA); for another program's window the
-// system answers from the title it keeps, without asking that program.
-String TitleOf(HWND window)
+// The title the system keeps for the window (InternalGetWindowText), read
+// without a message to the window: GetWindowText asks a window of another
+// thread of this process for it, and a hung one would never answer. Read
+// with room for one character more than `expected` has bytes, so that a
+// longer title never compares equal.
+String TitleOf(HWND window, const String& expected)
 {
-    int length = GetWindowTextLengthA(window);
+    std::vector<wchar_t> title(expected.size() + 2, L'\0');
+    int length = InternalGetWindowText(window, title.data(), static_cast<int>(title.size()));
     if (length <= 0)
         return String();
-    std::vector<char> title(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(window, title.data(), length + 1);
-    return String(title.data());
+    return AnsiFromWide(title.data(), static_cast<std::size_t>(length));
 }
 
 // The first top-level dialog-class window whose title is exactly `title`.
@@ -28,16 +32,21 @@ HWND FindReceiver(const String& title)
     HWND candidate = NULL;
     while ((candidate = FindWindowExA(NULL, candidate, MAKEINTATOM(kDialogClassAtom),
                                       title.CStr())) != NULL) {
-        if (TitleOf(candidate) == title)
+        if (TitleOf(candidate, title) == title)
             return candidate;
     }
     return NULL;
 }
 
+// How long a receiver may take to handle the bytes; a receiver that does
+// not answer within it, or that the system takes for hung, is given up.
+const UINT kReceiverTimeoutMs = 5000;
+
 }  // namespace
 
 // The system copies the bytes into the receiving process for the time of the
-// call; SendMessageA returns once the receiver has handled them.
+// call, which returns once the receiver has handled them: never waiting on a
+// receiver that has stopped answering, which would freeze the sender.
 LRESULT SystemObject::SendData(const String& title, const ByteBuffer& data, const Control& sender)
 {
     HWND receiver = FindReceiver(title);
@@ -47,6 +56,10 @@ LRESULT SystemObject::SendData(const String& title, const ByteBuffer& data, cons
     message.dwData = 0;
     message.cbData = static_cast<DWORD>(data.Length);
     message.lpData = data.Buffer;
-    return SendMessageA(receiver, WM_COPYDATA, reinterpret_cast<WPARAM>(sender.hwnd),
-                        reinterpret_cast<LPARAM>(&message));
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(receiver, WM_COPYDATA, reinterpret_cast<WPARAM>(sender.hwnd),
+                             reinterpret_cast<LPARAM>(&message), SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                             kReceiverTimeoutMs, &result))
+        return -1;
+    return static_cast<LRESULT>(result);
 }

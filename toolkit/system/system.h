@@ -80,7 +80,8 @@ public:
     // Sends the bytes with WM_COPYDATA (data value 0, the sender's window as
     // wParam) to the top-level dialog-class window (atom 0x8002, as the
     // toolkit's forms use) titled `title`; the receiver's result, or -1 when
-    // no such window exists.
+    // no such window exists or it does not answer within 5 s (a hung
+    // receiver never freezes the sender).
     LRESULT SendData(const String& title, const ByteBuffer& data, const Control& sender);
 
 private:
