@@ -10,7 +10,9 @@
 // Each is run from the game folder, whose speech program and pictures it uses.
 #include <windows.h>
 #ifdef STEP_SPEECH
-#include <shellapi.h>
+#include <cstring>
+
+#include "speech.h"
 #endif
 
 #include "resource_ids.h"
@@ -24,10 +26,10 @@ void TakeSteps(HWND dialog)
 {
 #ifdef STEP_SPEECH
     {
-    String program("\\espeak\\espeak.exe");
-    String folder = App.Path;
-    String path = folder + program;
-    ShellExecuteA(NULL, NULL, path.c_str(), "\"[[h@l'oU]]\"", NULL, SW_HIDE);
+    // The game's own call, with a word's utterance.
+    static GameState state;
+    std::strcpy(state.speechText, "\"[[h@l'oU]]\"");
+    Speak(state);
     }
 #endif
 #ifdef STEP_PICTURE

@@ -74,16 +74,17 @@ int main()
     const std::string picture = bench + "/minimal_dialog_picture.exe";
     Program programs[] = {
         {minimal.c_str(), "Tuckle", "template only", {}},
-        {toolkit.c_str(), "Tuckle", "+ toolkit start-up", {}},
-        {speech.c_str(), "Tuckle", "+ first utterance", {}},
-        {picture.c_str(), "Tuckle", "+ first word picture", {}},
-        {"tuckle.exe", "Tuckle's - ", "the game", {}},
+        {toolkit.c_str(), "Tuckle", "toolkit start-up", {}},
+        {speech.c_str(), "Tuckle", "first utterance", {}},
+        {picture.c_str(), "Tuckle", "first word picture", {}},
+        {"tuckle.exe", "Tuckle's - ", "the game's own rest", {}},
     };
     // Rounds interleave the programs, so that a slow spell of the machine
     // falls on all of them alike.
     for (int round = 0; round < Rounds; ++round)
         for (Program& program : programs) program.times.push_back(TimeToWindow(program.path, program.caption));
-    double medians[5];
+    const int count = sizeof programs / sizeof programs[0];
+    double medians[count];
     int i = 0;
     for (Program& program : programs) {
         if (*std::min_element(program.times.begin(), program.times.end()) < 0) {
@@ -92,14 +93,12 @@ int main()
         }
         medians[i++] = Median(program.times);
     }
-    double g = medians[4], m = medians[0];
+    double g = medians[count - 1], m = medians[0];
     std::printf("startup: tuckle.exe to visible main window   %8.1f ms (median of %d)\n", g, Rounds);
     std::printf("startup: template-only program to its window %8.1f ms (median of %d)\n", m, Rounds);
     std::printf("startup: ratio %.2f (goal: at most 1.30)\n", g / m);
     std::printf("startup: breakdown, each step's median over the one before it:\n");
-    std::printf("startup:   toolkit start-up        %+8.1f ms\n", medians[1] - medians[0]);
-    std::printf("startup:   first utterance         %+8.1f ms\n", medians[2] - medians[1]);
-    std::printf("startup:   first word picture      %+8.1f ms\n", medians[3] - medians[2]);
-    std::printf("startup:   the game's own rest     %+8.1f ms\n", medians[4] - medians[3]);
+    for (int step = 1; step < count; ++step)
+        std::printf("startup:   %-22s %+8.1f ms\n", programs[step].what, medians[step] - medians[step - 1]);
     return 0;
 }
