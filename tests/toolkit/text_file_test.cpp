@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "scratch_folder.h"
+#include "small_disk.h"
 #include "wicker.h"
 
 namespace {
@@ -153,6 +154,46 @@ TEST_F(TextFileTest, OpenCreateAndWrite)
     EXPECT_EQ(text.ReadLine(), "d");
     text.Close();
     EXPECT_EQ(ReadBytes(path), std::string("a\r\nB\0c\r\nd", 9));
+}
+
+// Another program holding the file open for reading, sharing no writes, is
+// one way a user may read a file and not write it (the read-only attribute
+// is another, but the tests run as root, who may write anyway).
+TEST_F(TextFileTest, FileThatTakesNoWritesIsReadAndRefusesWrites)
+{
+    const std::string path = PathOf("locked.txt");
+    WriteBytes(path, "one\r\ntwo\r\n");
+    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, NULL);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    TextFile text;
+    EXPECT_TRUE(text.Open(path.c_str()));
+    EXPECT_EQ(text.ReadLine(), "one");
+    EXPECT_FALSE(text.Write("X"));
+    EXPECT_EQ(text.ReadLine(), "two");
+    EXPECT_TRUE(text.Close());
+    CloseHandle(reader);
+    EXPECT_EQ(ReadBytes(path), "one\r\ntwo\r\n");
+    // Writable again: the next Open reads and writes.
+    ASSERT_TRUE(text.Open(path.c_str()));
+    EXPECT_TRUE(text.Write("O"));
+    EXPECT_TRUE(text.Close());
+    EXPECT_EQ(ReadBytes(path), "One\r\ntwo\r\n");
+}
+
+class TextFileFullDiskTest : public SmallDiskTest {};
+
+TEST_F(TextFileFullDiskTest, WritesThatDoNotReachTheDiskSayFalse)
+{
+    Fill();
+    TextFile text(PathOf("out.txt").c_str());
+    EXPECT_FALSE(text.WriteAll(String(std::string(20000, 'w'))));
+    EXPECT_FALSE(text.Write("more"));
+    text.Close();
+    Unfill();
+    EXPECT_TRUE(text.WriteAll("fits"));
+    EXPECT_TRUE(text.Close());
+    EXPECT_EQ(ReadBytes(PathOf("out.txt")), "fits");
 }
 
 TEST_F(TextFileTest, ClosedWrapperGivesNothing)

@@ -1,5 +1,6 @@
 #include "text_file.h"
 
+#include <cerrno>
 #include <string>
 #include <utility>
 
@@ -15,7 +16,7 @@ void TextFile::BindProperties()
     IsOpen.BindGet(&TextFile::GetIsOpen);
 }
 
-TextFile::TextFile() : path(), file(nullptr), access(kNoAccess)
+TextFile::TextFile() : path(), file(nullptr), access(kNoAccess), readOnly(false)
 {
     BindProperties();
 }
@@ -26,7 +27,8 @@ TextFile::TextFile(const String& filePath) : TextFile()
 }
 
 TextFile::TextFile(TextFile&& other) noexcept
-    : path(std::move(other.path)), file(other.file), access(other.access)
+    : path(std::move(other.path)), file(other.file), access(other.access),
+      readOnly(other.readOnly)
 {
     other.file = nullptr;
     other.access = kNoAccess;
@@ -40,6 +42,7 @@ TextFile& TextFile::operator=(TextFile&& other) noexcept
         path = std::move(other.path);
         file = other.file;
         access = other.access;
+        readOnly = other.readOnly;
         other.file = nullptr;
         other.access = kNoAccess;
     }
@@ -81,6 +84,13 @@ bool TextFile::Open(const String& filePath)
     path = filePath;
     BindProperties();
     file = std::fopen(path.c_str(), "r+");
+    // A file the user may read but not write (read-only, or on a medium that
+    // takes no writes) is still shown: it opens for reading, and writes to
+    // it report false.
+    if (file == nullptr && errno == EACCES) {
+        file = std::fopen(path.c_str(), "r");
+        readOnly = file != nullptr;
+    }
     return file != nullptr;
 }
 
@@ -96,12 +106,15 @@ bool TextFile::WriteAll(const String& text)
     return Create() && Write(text);
 }
 
+// The runtime keeps what fwrite takes in its buffer: only the flush tells
+// whether the bytes reached the system (a full disk fails there).
 bool TextFile::Write(const String& text)
 {
-    if (file == nullptr)
+    if (file == nullptr || readOnly)
         return false;
     BeginWrite();
-    return WriteTextBytes(file, text.data(), text.size());
+    const bool taken = WriteTextBytes(file, text.data(), text.size());
+    return std::fflush(file) == 0 && taken;
 }
 
 String TextFile::ReadLine()
@@ -199,11 +212,14 @@ int TextFile::Rewind()
     return 0;
 }
 
-void TextFile::Close()
+bool TextFile::Close()
 {
+    bool closed = true;
     if (file != nullptr) {
-        std::fclose(file);
+        closed = std::fclose(file) == 0;
         file = nullptr;
     }
     access = kNoAccess;
+    readOnly = false;
+    return closed;
 }

@@ -35,7 +35,9 @@ public:
     ~TextFile();
 
     // Closes what is open, keeps the path, and opens it for reading and
-    // writing (mode "r+": the file must exist). True when it opened.
+    // writing (mode "r+": the file must exist). A file that may be read but
+    // not written opens for reading only, and every write to it gives false.
+    // True when it opened.
     bool Open(const String& filePath);
     // Closes what is open and creates the stored path afresh for writing
     // (mode "w": created, or emptied). True when it opened.
@@ -43,8 +45,9 @@ public:
     // Creates the stored path as Create does and writes the text; false when
     // it cannot be created or written. The file stays open.
     bool WriteAll(const String& text);
-    // Writes every byte of the text at the current position; false when no
-    // file is open or the write fails.
+    // Writes every byte of the text at the current position and hands it to
+    // the system; false when no file is open, it is open for reading only,
+    // or the bytes did not all reach the system (a full disk).
     bool Write(const String& text);
 
     // The next line without its line feed; a line longer than 1023 bytes comes
@@ -68,8 +71,9 @@ public:
     long long Size();
     // Back to the start, error and end-of-file indicators cleared; returns 0.
     int Rewind();
-    // Closes the open file, if any; the wrapper may be opened again.
-    void Close();
+    // Closes the open file, if any; the wrapper may be opened again. False
+    // when what was still buffered could not be written (a full disk).
+    bool Close();
 
 private:
     // The last kind of access since the file was opened or positioned: the
@@ -77,6 +81,8 @@ private:
     // seek between a read and a write.
     enum Access { kNoAccess, kReading, kWriting };
     Access access;
+    // Opened for reading only: the file takes no writes.
+    bool readOnly;
 
     void BindProperties();
     void BeginRead();
