@@ -77,6 +77,7 @@
 #include "system/accessible_names.h"
 #include "system/resampler.h"
 #include "system/bmp_file.h"
+#include "system/replacing_file.h"
 #include "system/byte_buffer.h"
 #include "system/language_table.h"
 #include "system/sheet_writer.h"

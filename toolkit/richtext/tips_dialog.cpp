@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "../system/accessible_names.h"
+#include "../system/replacing_file.h"
 #include "rtf_builders.h"
 #include "rtf_markup.h"
 #include "tips_file.h"
@@ -147,11 +148,9 @@ std::size_t ReadFromHandle(void* context, char* buffer, std::size_t count)
     return total;
 }
 
-bool WriteAll(HANDLE file, const std::string& bytes)
+bool WriteAll(ReplacingFile& file, const std::string& bytes)
 {
-    DWORD written = 0;
-    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, NULL) &&
-           written == bytes.size();
+    return file.Write(bytes.data(), bytes.size());
 }
 
 }  // namespace
@@ -264,14 +263,13 @@ void TipsDialog::PreviousTip()
 
 bool TipsDialog::SaveTips(const String& path, int position)
 {
-    HANDLE file = CreateFileA(path.CStr(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool written = WriteAll(file, TipsFileHeader(position == -1 ? current : position));
+    // Written beside the file and put in its place only when whole: a failed
+    // save (a full disk) leaves the previous tips as they were.
+    ReplacingFile out(path);
+    bool written = WriteAll(out, TipsFileHeader(position == -1 ? current : position));
     for (std::size_t i = 0; written && i < tips.size(); ++i)
-        written = WriteAll(file, TipsFileRecord(tips[i].title, tips[i].text));
-    bool closed = CloseHandle(file) != FALSE;
-    return written && closed;
+        written = WriteAll(out, TipsFileRecord(tips[i].title, tips[i].text));
+    return written && out.Commit();
 }
 
 int TipsDialog::GetCount()

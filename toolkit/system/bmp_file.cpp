@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "replacing_file.h"
+
 namespace {
 
 const WORD kBmpSignature = 0x4D42;  // "BM"
@@ -289,8 +291,10 @@ bool SaveBitmapFile(HBITMAP bitmap, const String& path)
         ReleaseDC(NULL, screen);
         return false;
     }
-    HANDLE file = CreateFileA(path.CStr(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
+    // Written beside the target and put in its place only when whole: a
+    // failed save (a full disk) leaves the previous picture as it was.
+    ReplacingFile out(path);
+    HANDLE file = out.Handle();
     if (file == INVALID_HANDLE_VALUE) {
         ReleaseDC(NULL, screen);
         ShowError("Unable to Create Bitmap File");
@@ -299,11 +303,9 @@ bool SaveBitmapFile(HBITMAP bitmap, const String& path)
     const void* bits = FileLayoutBits(screen, bitmap, header, stride);
     WriteResult written = bits != NULL ? WriteFromBits(file, bits, info)
                                        : WriteInBands(file, screen, bitmap, info, stride, rows);
-    CloseHandle(file);
     ReleaseDC(NULL, screen);
     if (written == kWritten)
-        return true;
-    DeleteFileA(path.CStr());
+        return out.Commit();
     if (written == kNoMemory)
         ShowError("Unable to Allocate Bitmap Memory");
     return false;

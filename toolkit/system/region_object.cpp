@@ -6,6 +6,7 @@
 
 #include "../foundation/image.h"
 #include "byte_buffer.h"
+#include "replacing_file.h"
 #include "whole_file.h"
 
 namespace {
@@ -328,15 +329,9 @@ bool RegionObject::Save(const String& path) const
     int length = data.Length.Read();
     if (length <= 0 || path.empty())
         return false;
-    HANDLE file = CreateFileA(path.CStr(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, data.Buffer.Read(), static_cast<DWORD>(length), &written, NULL) &&
-              written == static_cast<DWORD>(length);
-    CloseHandle(file);
-    return ok;
+    // A failed save leaves the previous file as it was.
+    ReplacingFile out(path);
+    return out.Write(data.Buffer.Read(), static_cast<std::size_t>(length)) && out.Commit();
 }
 
 // The result is a new region: copies of this holder keep their shape.
