@@ -107,6 +107,23 @@ TEST_F(StatusBarTest, EmptyTextsLeaveTheirPartsAndLongTextsAreCut)
     EXPECT_EQ(std::string(bar.Text(0).CStr()), longText);
 }
 
+// The bar answers a text's length in 16 bits: 70,000 characters read as
+// 4,464. Texts past that, wide or ANSI, come back whole, and so does every
+// part after SetRaised gives each its text again.
+TEST_F(StatusBarTest, TextsOfAnyLengthAreReadWhole)
+{
+    StatusBar bar("a;b", 1, parentControl, 2);
+    const std::wstring wide(70000, L'w');
+    SendMessageW(bar.hwnd, SB_SETTEXTW, 0, (LPARAM)wide.c_str());
+    const std::string ansi(65536 * 2 + 5, 'n');
+    SendMessageA(bar.hwnd, SB_SETTEXTA, 1, (LPARAM)ansi.c_str());
+    EXPECT_EQ(bar.Text(0), std::string(70000, 'w'));
+    EXPECT_EQ(bar.Text(1), ansi);
+    bar.SetRaised(1, true);
+    EXPECT_EQ(bar.Text(1), ansi.substr(0, kStatusPartTextLimit));
+    EXPECT_EQ(bar.Text(0).size(), static_cast<std::size_t>(kStatusPartTextLimit));
+}
+
 TEST_F(StatusBarTest, ARaisedPartIsDrawnPoppedOutAndTheOthersKeepTheirTexts)
 {
     StatusBar bar("left;middle;", BarId, parentControl, 3);

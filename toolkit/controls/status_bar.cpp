@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
+#include "../foundation/subclass_data.h"
 #include "../foundation/whole_characters.h"
 #include "../foundation/wide_text.h"
 #include "basic_control.h"
@@ -18,6 +20,51 @@ const ControlKind kStatusBarKind = {STATUSCLASSNAMEA, "", {kStepFont, kStepEnd}}
 
 // SB_GETPARTS answers at most this many edges, and with no array the count.
 const WPARAM kAllParts = 255;
+
+const UINT_PTR kStatusBarSubclassId = 0x57535442;  // "WSTB"
+
+// SB_GETTEXTLENGTH answers the length in its low word only (the high word is
+// the drawing style), and SB_GETTEXT copies the whole text with no size
+// given: a text of 65,536 characters or more would overrun any buffer sized
+// from the answer. The bar's subclass therefore notes the length, in
+// characters, of every text it is given (part in the low byte of wParam;
+// 255 is the simple mode's part).
+struct PartLengths {
+    std::size_t characters[256] = {};
+};
+
+LRESULT CALLBACK StatusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR subclassId, DWORD_PTR data)
+{
+    PartLengths* lengths = reinterpret_cast<PartLengths*>(data);
+    const bool drawnByOwner = (wParam & SBT_OWNERDRAW) != 0;
+    if (message == SB_SETTEXTW && !drawnByOwner) {
+        const wchar_t* text = reinterpret_cast<const wchar_t*>(lParam);
+        lengths->characters[wParam & 0xFF] = text != NULL ? std::wcslen(text) : 0;
+    } else if (message == SB_SETTEXTA && !drawnByOwner) {
+        const char* text = reinterpret_cast<const char*>(lParam);
+        const int wide = text != NULL ? MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0) : 0;
+        lengths->characters[wParam & 0xFF] = wide > 0 ? static_cast<std::size_t>(wide - 1) : 0;
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, StatusBarProc, subclassId);
+        delete lengths;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Room for the part's text in characters: the length the subclass noted,
+// whose low 16 bits the bar's own answer must match; the bar's answer
+// where no subclass is there to note it.
+std::size_t PartTextRoom(HWND bar, int part)
+{
+    const std::size_t answered = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, part, 0));
+    const PartLengths* lengths =
+        reinterpret_cast<const PartLengths*>(SubclassData(bar, StatusBarProc, kStatusBarSubclassId));
+    if (lengths == NULL)
+        return answered;
+    const std::size_t noted = lengths->characters[part & 0xFF];
+    return (noted & 0xFFFF) == answered ? noted : std::max(noted, answered);
+}
 
 }  // namespace
 
@@ -48,6 +95,10 @@ bool StatusBar::Create(const String& partTexts, int identifier, Control parentCo
     ControlPlacement place = {"", identifier, 0, 0, 0, 0, enabled, visible, false, exStyle};
     if (!CreateBasicControl(*this, kStatusBarKind, style, place, parentControl))
         return false;
+    PartLengths* lengths = new PartLengths;
+    if (!SetWindowSubclass(hwnd, StatusBarProc, kStatusBarSubclassId,
+                           reinterpret_cast<DWORD_PTR>(lengths)))
+        delete lengths;
     SetParts(parts);
     SetTextsFrom(partTexts);
     if (!enabled)
@@ -115,15 +166,15 @@ void StatusBar::SetTextsFrom(const String& text)
 }
 
 // The length comes first: a part may hold a longer text than SetText lets
-// through when a program sent it to the window itself. The text is read
+// through when a program sent it to the window itself, of any length (see
+// PartTextRoom). The text is read
 // through the wide messages (see wide_text.h): SB_GETTEXTLENGTHA counts
 // characters, fewer than the bytes SB_GETTEXTA writes under UTF-8.
 String StatusBar::Text(int part)
 {
     if (hwnd == NULL || part < 0 || part >= GetParts())
         return String();
-    int length = LOWORD(SendMessageW(hwnd, SB_GETTEXTLENGTHW, part, 0));
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    std::wstring text(PartTextRoom(hwnd, part) + 1, L'\0');
     SendMessageW(hwnd, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(&text[0]));
     return AnsiFromWide(text.c_str(), wcsnlen(text.c_str(), text.size()));
 }
