@@ -150,6 +150,11 @@ TEST_F(DateTimePickerTest, SetDateKeepsTheTimeAndPassesNoImpossibleDate)
     EXPECT_FALSE(picker.SetDate(2023, 2, 29));
     EXPECT_FALSE(picker.SetDate(0, 1, 1));
     EXPECT_EQ(Shown(), (Moment{2024, 2, 29, 7, 0, 0}));
+    // Real dates the picker keeps nothing for (its range starts in 1753).
+    EXPECT_FALSE(picker.SetDate(1752, 9, 2));
+    EXPECT_FALSE(picker.SetYear(1600));
+    EXPECT_EQ(Shown(), (Moment{2024, 2, 29, 7, 0, 0}));
+    EXPECT_TRUE(picker.SetDate(1753, 1, 1));
 }
 
 // 13 o'clock shows as 01 PM in the picker's format, the rest unchanged.

@@ -73,9 +73,19 @@ bool DateTimePicker::SetCurrent(SYSTEMTIME& time)
     if (hwnd == NULL || !IsValidDateTime(time) || !FillDayOfWeek(time))
         return false;
     SYSTEMTIME shown;
-    if (Current(shown) && SameSecond(shown, time))
+    const bool hadOne = Current(shown);
+    if (hadOne && SameSecond(shown, time))
         return true;
-    return SendMessageA(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time)) != 0;
+    // The picker accepts the message and keeps nothing for a moment outside
+    // its range (before 1753, say), or keeps another: what it holds afterwards
+    // is what counts, and a moment it did not take leaves the previous one.
+    SendMessageA(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+    SYSTEMTIME taken;
+    if (Current(taken) && SameSecond(taken, time))
+        return true;
+    if (hadOne && !SameSecond(taken, shown))
+        SendMessageA(hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&shown));
+    return false;
 }
 
 bool DateTimePicker::SetField(WORD SYSTEMTIME::*field, int value)
