@@ -508,4 +508,35 @@ TEST_F(FormTest, TrayIconAddedModifiedAndRemoved)
     DestroyWindow(form.hwnd);
 }
 
+// The shell answers a change to an icon it no longer has with false.
+bool ShellStillHasIcon(HWND window, UINT id)
+{
+    NOTIFYICONDATAA probe = {};
+    probe.cbSize = kNotifyIconRecordSize;
+    probe.hWnd = window;
+    probe.uID = id;
+    probe.uFlags = NIF_TIP;
+    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+}
+
+TEST_F(FormTest, DestroyedFormTakesItsTrayIconAlong)
+{
+    IconObject icon(LoadIconA(NULL, IDI_APPLICATION));
+    HWND window = NULL;
+    UINT id = 0;
+    {
+        Form form("tray", 0, 0, 200, 100, kFormStandard, true, false);
+        ASSERT_TRUE(form.AddTrayIcon(icon, "shown"));
+        window = form.hwnd;
+        id = form.notifyIcon.uID;
+        ASSERT_TRUE(ShellStillHasIcon(window, id));
+        // Removed and shown again: still taken along once.
+        EXPECT_TRUE(form.RemoveTrayIcon());
+        EXPECT_TRUE(form.ModifyTrayIcon(icon, "again"));
+    }
+    // The wrapper is gone; the window closes later, as a program's would.
+    DestroyWindow(window);
+    EXPECT_FALSE(ShellStillHasIcon(window, id)) << "a dead icon stayed in the notification area";
+}
+
 }  // namespace

@@ -1,9 +1,12 @@
 #include "form.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "../foundation/dpi_scaling.h"
 #include "../foundation/kept_handles.h"
+#include "../foundation/whole_characters.h"
 #include "../system/browse_for_folder.h"
 
 namespace {
@@ -282,13 +285,47 @@ void Form::FillNotifyIcon(const IconObject& trayIcon, const String& tip)
 {
     notifyIcon.hWnd = hwnd;
     notifyIcon.hIcon = trayIcon.icon;
-    // The first layout has room for 63 characters and the zero.
-    std::size_t length = tip.size();
-    const std::size_t room = kNotifyIconTipRoom;
-    if (length > room - 1)
-        length = room - 1;
+    // The first layout has room for 63 bytes and the zero; a longer tip is
+    // cut after its last whole character (of UTF-8, or a double-byte code
+    // page), never inside one.
+    const std::size_t length = WholeCharactersLength(tip.data(), tip.size(), kNotifyIconTipRoom - 1);
     std::memcpy(notifyIcon.szTip, tip.data(), length);
     notifyIcon.szTip[length] = '\0';
+}
+
+namespace {
+
+const UINT_PTR kTrayIconSubclassId = 0x57545259;  // "WTRY"
+
+// While a form's icon is in the notification area, the form's window carries
+// this subclass, whose data is the icon's identifier: a window destroyed with
+// its icon still shown takes the icon with it, whatever became of the Form
+// wrapper, instead of leaving a dead icon behind.
+LRESULT CALLBACK TrayIconOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR subclassId, DWORD_PTR iconId)
+{
+    if (message == WM_DESTROY) {
+        NOTIFYICONDATAA gone = {};
+        gone.cbSize = kNotifyIconRecordSize;
+        gone.hWnd = window;
+        gone.uID = static_cast<UINT>(iconId);
+        Shell_NotifyIconA(NIM_DELETE, &gone);
+        RemoveWindowSubclass(window, TrayIconOwnerProc, subclassId);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void Form::NoteTrayIconShown(bool shown)
+{
+    trayIconShown = shown;
+    if (hwnd == NULL)
+        return;
+    if (shown)
+        SetWindowSubclass(hwnd, TrayIconOwnerProc, kTrayIconSubclassId, notifyIcon.uID);
+    else
+        RemoveWindowSubclass(hwnd, TrayIconOwnerProc, kTrayIconSubclassId);
 }
 
 bool Form::AddTrayIcon(const IconObject& trayIcon, const String& tip)
@@ -300,7 +337,7 @@ bool Form::AddTrayIcon(const IconObject& trayIcon, const String& tip)
     FillNotifyIcon(trayIcon, tip);
     if (!Shell_NotifyIconA(NIM_ADD, &notifyIcon))
         return false;
-    trayIconShown = true;
+    NoteTrayIconShown(true);
     return true;
 }
 
@@ -313,7 +350,7 @@ bool Form::ModifyTrayIcon(const IconObject& trayIcon, const String& tip)
     }
     if (!Shell_NotifyIconA(trayIconShown ? NIM_MODIFY : NIM_ADD, &notifyIcon))
         return false;
-    trayIconShown = true;
+    NoteTrayIconShown(true);
     return true;
 }
 
@@ -322,7 +359,7 @@ bool Form::RemoveTrayIcon()
     if (!trayIconShown)
         return false;
     // Once the shell no longer knows the icon it is not shown either way.
-    trayIconShown = false;
+    NoteTrayIconShown(false);
     return Shell_NotifyIconA(NIM_DELETE, &notifyIcon) != 0;
 }
 

@@ -185,6 +185,7 @@ protected:
 private:
     COLORREF GetSelectedColorValue();
     void SetDialogProcedureValue(DLGPROC procedure);
+    void NoteTrayIconShown(bool shown);
     // Fills the record's window, icon and tip.
     void FillNotifyIcon(const IconObject& trayIcon, const String& tip);
     // Repaints the attached bar after a show-state change.

@@ -191,6 +191,25 @@ TEST_F(Utf8TextTest, MenusStatusBarAndTooltipsKeepEveryScript)
     }
 }
 
+// The tray tip has room for 63 bytes: a tip cut there ends after its last
+// whole character (two-byte "é" and four-byte "😀" across the limit).
+TEST_F(Utf8TextTest, TrayTipIsCutAtWholeCharacters)
+{
+    Form form("tray", 0, 0, 200, 100, kFormStandard, true, false);
+    IconObject icon(LoadIconA(NULL, IDI_APPLICATION));
+    const struct { std::string tip, shown; } cases[] = {
+        {std::string(62, 'a') + "\xC3\xA9z", std::string(62, 'a')},
+        {std::string(61, 'a') + "\xC3\xA9z", std::string(61, 'a') + "\xC3\xA9"},
+        {std::string(60, 'a') + "\xF0\x9F\x98\x80", std::string(60, 'a')},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(form.ModifyTrayIcon(icon, c.tip.c_str()));
+        EXPECT_EQ(std::string(form.notifyIcon.szTip), c.shown);
+    }
+    form.RemoveTrayIcon();
+    DestroyWindow(form.hwnd);
+}
+
 // Markup converted to RTF and streamed in, and plain text set: the control
 // shows the characters themselves.
 TEST_F(Utf8TextTest, RichTextBoxShowsEveryScript)
