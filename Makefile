@@ -259,7 +259,7 @@ FUZZ_INPUTS ?= 1000000
 FUZZ_SEED  ?= 1
 fuzz: native build64 $(BUILD)/wineprefix64/system.reg
 	sh tests/richtext/run_fuzz.sh $(CURDIR)/$(NATIVE)/tests/richtext/rtf_fuzz $(CURDIR)/$(BUILD)/fuzz/rtf $(FUZZ_SECONDS)
-	@for f in base64 text_stream tips_file; do \
+	@for f in base64 text_stream tips_file picture_bytes; do \
 	    echo "== $${f}_fuzz for $(FUZZ_SECONDS) s"; mkdir -p $(BUILD)/fuzz/$$f/corpus; \
 	    seeds=$(CURDIR)/tests/toolkit/fuzz_seeds/$$f; [ -d $$seeds ] || seeds=; \
 	    (cd $(BUILD)/fuzz/$$f && $(CURDIR)/$(NATIVE)/tests/toolkit/$${f}_fuzz corpus $$seeds \

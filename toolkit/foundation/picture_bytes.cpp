@@ -1,95 +1,122 @@
 #include "picture_bytes.h"
 
+#include <cstdint>
+
 namespace {
 
-const size_t kFileHeaderSize = 14;
-const size_t kCoreHeaderSize = 12;
-const size_t kInfoHeaderSize = 40;
-const size_t kIconDirectorySize = 6;
-const size_t kIconEntrySize = 16;
-const long kLargestSide = 65535;
+typedef std::uint32_t Dword;
+typedef std::uint16_t Word;
 
-DWORD Read32(const BYTE* at)
+const std::size_t kFileHeaderSize = 14;
+const std::size_t kCoreHeaderSize = 12;
+const std::size_t kInfoHeaderSize = 40;
+// From this size on (the second version of the info header) the colour
+// masks are part of the header; below it three masks follow it.
+const std::size_t kHeaderWithMasksSize = 52;
+const std::size_t kMasksSize = 12;
+const std::size_t kIconDirectorySize = 6;
+const std::size_t kIconEntrySize = 16;
+const long long kLargestSide = 65535;
+
+// The compressions of the info header's field.
+const Dword kPlainRgb = 0;
+const Dword kRunLength8 = 1;
+const Dword kRunLength4 = 2;
+const Dword kBitFields = 3;
+
+Dword Read32(const unsigned char* at)
 {
-    return static_cast<DWORD>(at[0]) | (static_cast<DWORD>(at[1]) << 8) |
-           (static_cast<DWORD>(at[2]) << 16) | (static_cast<DWORD>(at[3]) << 24);
+    return static_cast<Dword>(at[0]) | (static_cast<Dword>(at[1]) << 8) |
+           (static_cast<Dword>(at[2]) << 16) | (static_cast<Dword>(at[3]) << 24);
 }
 
-WORD Read16(const BYTE* at)
+Word Read16(const unsigned char* at)
 {
-    return static_cast<WORD>(at[0] | (at[1] << 8));
+    return static_cast<Word>(at[0] | (at[1] << 8));
 }
 
-bool KnownDepth(WORD bits)
+bool KnownDepth(Word bits)
 {
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
 // A bitmap header (core or info) at `header` with `available` bytes from
 // there to the end, and `pixels` bytes of pixel data (what the file header's
-// offset leaves). The icon form holds the colour and mask halves one above
-// the other, right after the header and colour table.
-bool BitmapFits(const BYTE* header, size_t available, size_t pixels, bool icon)
+// offset leaves). The colour table (pictures of 8 bits or fewer) and the
+// masks of a bit-field picture follow the header and must lie inside the
+// bytes too. The icon form holds the colour and mask halves one above the
+// other, right after the header and colour table.
+bool BitmapFits(const unsigned char* header, std::size_t available, std::size_t pixels, bool icon)
 {
     if (available < 4)
         return false;
-    DWORD size = Read32(header);
+    const Dword size = Read32(header);
     if (size < kCoreHeaderSize || size > available)
         return false;
-    long width, height;
-    WORD bits;
-    DWORD compression = BI_RGB;
-    DWORD imageSize = 0;
+    long long width, height;
+    Word bits;
+    Dword compression = kPlainRgb;
+    Dword imageSize = 0;
+    Dword colours = 0;
+    std::size_t entrySize = 4;
     if (size == kCoreHeaderSize) {
+        // Width, height, planes and depth, 16 bits each.
         width = Read16(header + 4);
-        height = Read16(header + 8);
+        height = Read16(header + 6);
         bits = Read16(header + 10);
+        entrySize = 3;
     } else {
         if (size < kInfoHeaderSize - 20)
             return false;
-        width = static_cast<LONG>(Read32(header + 4));
-        height = static_cast<LONG>(Read32(header + 8));
+        width = static_cast<std::int32_t>(Read32(header + 4));
+        height = static_cast<std::int32_t>(Read32(header + 8));
         bits = Read16(header + 14);
         if (size >= 24) {
             compression = Read32(header + 16);
             imageSize = Read32(header + 20);
         }
+        if (size >= 36)
+            colours = Read32(header + 32);
     }
     if (height < 0)
-        height = -height;
+        height = -height;  // 64 bits: the most negative height negates safely
+    if (!KnownDepth(bits))
+        return false;
+    unsigned long long extra = 0;
+    if (bits <= 8)
+        extra = (colours != 0 ? colours : (1u << bits)) * static_cast<unsigned long long>(entrySize);
+    if (compression == kBitFields && size < kHeaderWithMasksSize)
+        extra += kMasksSize;
+    if (size + extra > available)
+        return false;
     if (icon) {
         // The pixels follow the header and the colour table.
         height /= 2;
-        DWORD colours = size >= 36 ? Read32(header + 32) : 0;
-        unsigned long long table =
-            (bits <= 8 ? (colours != 0 ? colours : (1u << bits)) : 0) * 4ull;
-        if (size + table > available)
-            return false;
-        pixels = available - size - static_cast<size_t>(table);
+        pixels = available - size - static_cast<std::size_t>(extra);
     }
-    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide || !KnownDepth(bits))
+    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide)
         return false;
-    unsigned long long stride = ((static_cast<unsigned long long>(width) * bits + 31) / 32) * 4;
+    const unsigned long long stride = ((static_cast<unsigned long long>(width) * bits + 31) / 32) * 4;
     // An icon's mask may be left out (32-bit icons often are): only the
     // colour half is required.
-    unsigned long long needed = stride * height;
+    const unsigned long long needed = stride * static_cast<unsigned long long>(height);
     switch (compression) {
-    case BI_RGB:
-    case BI_BITFIELDS:
+    case kPlainRgb:
+    case kBitFields:
         return needed <= pixels;
-    case BI_RLE8:
-    case BI_RLE4:
+    case kRunLength8:
+    case kRunLength4:
         return !icon && imageSize > 0 && imageSize <= pixels;
     default:
         return false;
     }
 }
 
-bool BmpIsWhole(const BYTE* bytes, size_t count)
+bool BmpIsWhole(const unsigned char* bytes, std::size_t count)
 {
     if (count < kFileHeaderSize + kCoreHeaderSize)
         return false;
-    DWORD offset = Read32(bytes + 10);
+    const Dword offset = Read32(bytes + 10);
     if (offset < kFileHeaderSize + kCoreHeaderSize || offset > count)
         return false;
     return BitmapFits(bytes + kFileHeaderSize, count - kFileHeaderSize, count - offset, false);
@@ -97,22 +124,22 @@ bool BmpIsWhole(const BYTE* bytes, size_t count)
 
 // Every entry's image must lie inside the bytes. Entries that are PNG images
 // are left to the decoder's stream reader; the others are bitmap headers.
-bool IconIsWhole(const BYTE* bytes, size_t count)
+bool IconIsWhole(const unsigned char* bytes, std::size_t count)
 {
     if (count < kIconDirectorySize)
         return false;
-    size_t entries = Read16(bytes + 4);
+    const std::size_t entries = Read16(bytes + 4);
     if (entries == 0 || kIconDirectorySize + entries * kIconEntrySize > count)
         return false;
-    for (size_t i = 0; i < entries; ++i) {
-        const BYTE* entry = bytes + kIconDirectorySize + i * kIconEntrySize;
-        unsigned long long size = Read32(entry + 8);
-        unsigned long long offset = Read32(entry + 12);
+    for (std::size_t i = 0; i < entries; ++i) {
+        const unsigned char* entry = bytes + kIconDirectorySize + i * kIconEntrySize;
+        const unsigned long long size = Read32(entry + 8);
+        const unsigned long long offset = Read32(entry + 12);
         if (size == 0 || offset < kIconDirectorySize + entries * kIconEntrySize || offset + size > count)
             return false;
-        const BYTE* image = bytes + offset;
-        bool png = size >= 8 && image[0] == 0x89 && image[1] == 'P' && image[2] == 'N' && image[3] == 'G';
-        if (!png && (size < kInfoHeaderSize || !BitmapFits(image, static_cast<size_t>(size), 0, true)))
+        const unsigned char* image = bytes + offset;
+        const bool png = size >= 8 && image[0] == 0x89 && image[1] == 'P' && image[2] == 'N' && image[3] == 'G';
+        if (!png && (size < kInfoHeaderSize || !BitmapFits(image, static_cast<std::size_t>(size), 0, true)))
             return false;
     }
     return true;
@@ -120,9 +147,9 @@ bool IconIsWhole(const BYTE* bytes, size_t count)
 
 }  // namespace
 
-bool PictureBytesAreWhole(const BYTE* bytes, size_t count)
+bool PictureBytesAreWhole(const unsigned char* bytes, std::size_t count)
 {
-    if (bytes == NULL || count < 2)
+    if (bytes == nullptr || count < 2)
         return false;
     // A stream may begin with "lt\0\0" and a length: the picture follows.
     if (count >= 8 && bytes[0] == 'l' && bytes[1] == 't' && bytes[2] == 0 && bytes[3] == 0 &&
