@@ -62,6 +62,24 @@ TEST(LanguageTableTest, EdgeCasesOfTheLineFormat)
     }
 }
 
+// A table of 100,000 keys (2.4 MB), a fifth of them given again further down:
+// every key once, in first-seen order, with its last value. (Loading it
+// once took minutes; make bench times loading against the table's size.)
+TEST(LanguageTableTest, LargeTableKeepsEveryKeyAndTheLastValue)
+{
+    std::string text;
+    for (int k = 0; k < 100000; ++k)
+        text += "key" + std::to_string(k) + "=first value of a key\r\n";
+    for (int k = 0; k < 100000; k += 5)
+        text += "key" + std::to_string(k) + "=again\r\n";
+    LanguageTable table(FromText(text));
+    ASSERT_EQ(static_cast<int>(table.Count), 100000);
+    EXPECT_EQ(table.entries[0].value, "again");
+    EXPECT_EQ(table.entries[1].value, "first value of a key");
+    EXPECT_EQ(table.entries[99999].key, "key99999");
+    EXPECT_EQ(table.Lookup("key99995"), "again");
+}
+
 TEST(LanguageTableTest, LoadingReplacesTheTableExceptFromAnEmptyBuffer)
 {
     LanguageTable table(FromText("old=1"));

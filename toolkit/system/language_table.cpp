@@ -1,5 +1,8 @@
 #include "language_table.h"
 
+#include <string>
+#include <unordered_map>
+
 namespace {
 
 // The custom resource type that holds a language table.
@@ -79,23 +82,48 @@ int LanguageTable::LoadResource(int id)
 // each line splits at "=" into key and value (further pieces dropped). Empty
 // lines and lines with an empty key are skipped; a line without "=" gives the
 // key with an empty value; a repeated key replaces the earlier value.
+//
+// One pass over the text: each line is cut out where it stands, and repeated
+// keys are found through an index of the keys seen so far, so loading takes
+// time in proportion to the table's size.
 int LanguageTable::LoadBuffer(const ByteBuffer& buffer)
 {
     if (static_cast<int>(buffer.Length) == 0)
         return 0;
     entries.clear();
     resourceId = -1;
-    String text = buffer.AsString();
-    text.ReplaceChar('\r', "", 0);
-    StringList lines = text.Split("\n");
-    for (const String& line : lines.items) {
-        if (line.empty())
-            continue;
-        StringList pieces = line.Split("=");
-        const String& key = pieces.Item(0);
+    const String text = buffer.AsString();
+    std::unordered_map<std::string, std::size_t> positions;
+    std::string key, value;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        // Key up to the first "=", value up to the second; carriage returns
+        // anywhere in the line are dropped.
+        key.clear();
+        value.clear();
+        int piece = 0;
+        for (std::size_t k = start; k < end && piece < 2; ++k) {
+            const char c = text[k];
+            if (c == '\r')
+                continue;
+            if (c == '=')
+                ++piece;
+            else
+                (piece == 0 ? key : value) += c;
+        }
+        start = end + 1;
         if (key.empty())
             continue;
-        SetValue(key, pieces.items.size() > 1 ? pieces.Item(1) : String());
+        const auto found = positions.find(key);
+        if (found != positions.end()) {
+            entries[found->second].value = value;
+        } else {
+            positions.emplace(key, entries.size());
+            entries.push_back(LanguageEntry{key, value});
+        }
     }
     return entries.empty() ? 0 : 1;
 }
