@@ -26,13 +26,13 @@ const ControlKind kComboBoxKind = {
 
 LRESULT Send(HWND combo, UINT message, WPARAM wParam, const String& text)
 {
-    return SendMessageA(combo, message, wParam, reinterpret_cast<LPARAM>(text.CStr()));
+    return SendToLive(combo, message, wParam, reinterpret_cast<LPARAM>(text.CStr()), CB_ERR);
 }
 
 // SendMessageA to no window answers 0, which must not pass for success.
 bool Succeeds(HWND combo, UINT message, WPARAM wParam)
 {
-    return combo != NULL && SendMessageA(combo, message, wParam, 0) != CB_ERR;
+    return SendToLive(combo, message, wParam, 0, CB_ERR) != CB_ERR;
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ bool ComboBox::Create(const String& text, int identifier, int x, int y, int widt
 
 int ComboBox::GetSelectedIndex()
 {
-    return static_cast<int>(SendMessageA(hwnd, CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendToLive(hwnd, CB_GETCURSEL, 0, 0, CB_ERR));
 }
 
 LPARAM ComboBox::GetSelectedData()
@@ -96,7 +96,7 @@ HIMAGELIST ComboBox::SetImageList(const ImageList& list)
 
 int ComboBox::Add(const String& text, LPARAM data, int image)
 {
-    if (hwnd == NULL)
+    if (!IsLiveWindow(hwnd))
         return 0;
     int count = Count();
     COMBOBOXEXITEMA item = {};

@@ -26,15 +26,14 @@ const ControlKind kMCListBoxKind = {
 // Both list boxes send the same messages; they differ only in where
 // LB_FINDSTRING and LB_SELECTSTRING start (the search begins after that index).
 
+// Searches and additions answer LB_ERR when the list is not there.
 LRESULT Send(HWND list, UINT message, WPARAM wParam, const String& text)
 {
-    return SendMessageA(list, message, wParam, reinterpret_cast<LPARAM>(text.CStr()));
+    return SendToLive(list, message, wParam, reinterpret_cast<LPARAM>(text.CStr()), LB_ERR);
 }
 
 int AddItem(HWND list, const String& text, LPARAM data)
 {
-    if (list == NULL)
-        return LB_ERR;
     LRESULT index = Send(list, LB_ADDSTRING, 0, text);
     if (index < 0)
         return LB_ERR;
@@ -78,7 +77,7 @@ String TextOf(HWND list, int index)
 // SendMessageA to no window answers 0, which must not pass for success.
 bool Succeeds(HWND list, UINT message, WPARAM wParam)
 {
-    return list != NULL && SendMessageA(list, message, wParam, 0) != LB_ERR;
+    return SendToLive(list, message, wParam, 0, LB_ERR) != LB_ERR;
 }
 
 bool DeleteFound(HWND list, int found)
@@ -132,7 +131,7 @@ bool ListBox::Create(const String& text, int identifier, int x, int y, int width
 
 int ListBox::GetSelectedIndex()
 {
-    return static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendToLive(hwnd, LB_GETCURSEL, 0, 0, LB_ERR));
 }
 
 LPARAM ListBox::GetSelectedData()
@@ -248,7 +247,7 @@ bool MCListBox::Create(const String& text, int identifier, int x, int y, int wid
 
 int MCListBox::GetSelectedIndex()
 {
-    return static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendToLive(hwnd, LB_GETCURSEL, 0, 0, LB_ERR));
 }
 
 LPARAM MCListBox::GetSelectedData()

@@ -72,10 +72,8 @@ bool ListView::Create(const String& text, int identifier, int x, int y, int widt
 
 int ListView::GetSelectedIndex()
 {
-    if (hwnd == NULL)
-        return -1;
-    return static_cast<int>(
-        SendMessageA(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+    return static_cast<int>(SendToLive(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                       MAKELPARAM(LVNI_SELECTED, 0), -1));
 }
 
 int ListView::GetCount()

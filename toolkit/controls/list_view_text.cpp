@@ -14,7 +14,7 @@ LRESULT InsertListViewItem(HWND list, int place, const String& text, int image,
     item.iItem = place;
     item.pszText = const_cast<char*>(text.CStr());
     item.iImage = image;
-    LRESULT index = SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    LRESULT index = SendToLive(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item), -1);
     item.pszText = NULL;
     *inserted = item;
     return index;

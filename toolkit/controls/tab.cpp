@@ -24,7 +24,7 @@ const ControlKind kTabKind = {
 
 int CurrentSelection(HWND tabWindow)
 {
-    return static_cast<int>(SendMessageA(tabWindow, TCM_GETCURSEL, 0, 0));
+    return static_cast<int>(SendToLive(tabWindow, TCM_GETCURSEL, 0, 0, -1));
 }
 
 // The tab a page control belongs to, or -1 for a child no page holds.
@@ -183,10 +183,10 @@ TabPage Tab::AddPage(const String& text, int image)
     page.item.pszText = const_cast<char*>(page.text.CStr());
     page.item.cchTextMax = page.text.Length;
     page.item.iImage = image;
-    if (hwnd == NULL)
+    page.index = static_cast<int>(
+        SendToLive(hwnd, TCM_INSERTITEMA, GetCount(), reinterpret_cast<LPARAM>(&page.item), -1));
+    if (page.index < 0)
         return page;
-    page.index = static_cast<int>(SendMessageA(hwnd, TCM_INSERTITEMA, GetCount(),
-                                               reinterpret_cast<LPARAM>(&page.item)));
     page.tabWindow = hwnd;
     return page;
 }
@@ -238,7 +238,7 @@ int Tab::Selection()
 
 int Tab::SetSelection(int index)
 {
-    return static_cast<int>(SendMessageA(hwnd, TCM_SETCURSEL, index, 0));
+    return static_cast<int>(SendToLive(hwnd, TCM_SETCURSEL, index, 0, -1));
 }
 
 void Tab::SelectPage(TabPage& page)
@@ -412,7 +412,7 @@ bool TabPage::HideControl()
 
 int TabPage::Select()
 {
-    int result = static_cast<int>(SendMessageA(tabWindow, TCM_SETCURSEL, index, 0));
+    int result = static_cast<int>(SendToLive(tabWindow, TCM_SETCURSEL, index, 0, -1));
     if (hasControl)
         control->Show();
     return result;

@@ -226,10 +226,8 @@ void TableView::SetCheckboxes(bool on)
 
 int TableView::GetSelectedRow()
 {
-    if (hwnd == NULL)
-        return -1;
-    return static_cast<int>(
-        SendMessageA(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+    return static_cast<int>(SendToLive(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                       MAKELPARAM(LVNI_SELECTED, 0), -1));
 }
 
 HIMAGELIST TableView::SetImageList(const ImageList& list)
@@ -249,7 +247,7 @@ TableColumn TableView::AddColumn(const String& title, int width)
     column.pszText = const_cast<char*>(title.CStr());
     column.iSubItem = columnCount;
     LRESULT index =
-        SendMessageA(hwnd, LVM_INSERTCOLUMNA, columnCount, reinterpret_cast<LPARAM>(&column));
+        SendToLive(hwnd, LVM_INSERTCOLUMNA, columnCount, reinterpret_cast<LPARAM>(&column), -1);
     columnCount += 1;
     if (index < 0)
         return added;

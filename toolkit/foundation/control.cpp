@@ -564,6 +564,16 @@ void Control::FillParent()
     Move(area.left, area.top);
 }
 
+bool IsLiveWindow(HWND window)
+{
+    return window != NULL && IsWindow(window);
+}
+
+LRESULT SendToLive(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT otherwise)
+{
+    return IsLiveWindow(window) ? SendMessageA(window, message, wParam, lParam) : otherwise;
+}
+
 void InvalidateWhole(HWND window)
 {
     if (window != NULL)

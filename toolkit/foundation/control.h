@@ -294,4 +294,12 @@ void MakeClickable(Control& control);
 // would invalidate and erase every window of the desktop.
 void InvalidateWhole(HWND window);
 
+// A message sent to a null or destroyed window answers 0, which reads as
+// "item 0", "found at 0" or success. SendToLive answers `otherwise` (-1, 0,
+// an error code) when the window is not there, and the window's own answer
+// when it is.
+LRESULT SendToLive(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT otherwise);
+// True for a handle of a window that still exists.
+bool IsLiveWindow(HWND window);
+
 #endif
