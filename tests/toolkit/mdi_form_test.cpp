@@ -158,6 +158,41 @@ TEST_F(MDIFormTest, ClosingAChildHidesItEvenWithoutItsWrapper)
     EXPECT_TRUE(IsWindowVisible(frame.hwnd));
 }
 
+// A closed (hidden) child gives up being active: the next visible child,
+// front first, takes over with the keys, and the frame when none is left.
+TEST_F(MDIFormTest, ClosingTheActiveChildActivatesTheNextVisibleOne)
+{
+    std::vector<Form> children = AddThree();
+    HWND client = frame.container.hwnd;
+    auto active = [&] { return reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)); };
+    // Two was behind Three, One behind Two.
+    const struct { size_t closed; HWND then; } steps[] = {
+        {2, children[1].hwnd},
+        {1, children[0].hwnd},
+    };
+    for (const auto& step : steps) {
+        ASSERT_EQ(active(), children[step.closed].hwnd);
+        SendMessageA(children[step.closed].hwnd, WM_CLOSE, 0, 0);
+        PumpMessages();
+        EXPECT_FALSE(IsWindowVisible(children[step.closed].hwnd));
+        EXPECT_EQ(active(), step.then);
+        EXPECT_TRUE(GetFocus() == step.then || IsChild(step.then, GetFocus()));
+    }
+    // The last one: the frame takes the keys, and keeps them when the frame
+    // or the client is given the focus again.
+    SendMessageA(children[0].hwnd, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(GetFocus(), frame.hwnd);
+    for (HWND focused : {frame.hwnd, client}) {
+        SetFocus(focused);
+        EXPECT_EQ(GetFocus(), frame.hwnd);
+    }
+    // Shown again, a child can be activated as before.
+    ShowWindow(children[1].hwnd, SW_SHOW);
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(children[1].hwnd), 0);
+    EXPECT_EQ(active(), children[1].hwnd);
+}
+
 // The arrangement operations send their messages to the client with the
 // flags asked for.
 TEST_F(MDIFormTest, ArrangementMessagesTable)

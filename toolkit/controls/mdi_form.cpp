@@ -59,10 +59,60 @@ const UINT_PTR kMDIChildSubclassId = 0x574D4443;  // "WMDC"
 // brings it to the front and makes it the client's active child, and
 // maximising fills the client. Closing stays with the form's dialog
 // procedure (HideOnCloseProc hides it).
+// A hidden child must not stay the active one: the MDI client would keep it
+// active with the keyboard focus, and keys would go to a window nobody sees.
+// The next visible child (the client's children are in front-to-back order)
+// becomes active, or the frame takes the focus when none is left.
+void PassActivationOn(HWND hidden)
+{
+    HWND client = GetParent(hidden);
+    if (client == NULL ||
+        reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)) != hidden)
+        return;
+    for (HWND child = GetWindow(client, GW_CHILD); child != NULL; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child != hidden && IsWindowVisible(child) && GetWindow(child, GW_OWNER) == NULL) {
+            SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+            return;
+        }
+    }
+    // None left: the client still names the hidden child (the system clears
+    // that only when the child is destroyed), so the frame takes the keys,
+    // and neither the frame nor the child hands the focus back to it (see
+    // the WM_SETFOCUS cases of the frame's and the child's subclasses).
+    SendMessageA(hidden, WM_NCACTIVATE, FALSE, 0);
+    HWND frame = GetParent(client);
+    HWND focus = GetFocus();
+    if (frame != NULL && (focus == NULL || focus == client || focus == hidden || IsChild(hidden, focus)))
+        SetFocus(frame);
+}
+
+// True when the client's active child is one the user cannot see.
+bool ActiveChildIsHidden(HWND client)
+{
+    HWND active = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+    return active != NULL && !IsWindowVisible(active);
+}
+
 LRESULT CALLBACK MDIChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                               UINT_PTR, DWORD_PTR)
 {
     switch (message) {
+    case WM_SETFOCUS:
+        // The client passes its focus on to its active child, hidden or not:
+        // a hidden one sends it on to the frame instead.
+        if (!IsWindowVisible(window)) {
+            HWND frame = GetParent(GetParent(window));
+            if (frame != NULL)
+                SetFocus(frame);
+            return 0;
+        }
+        break;
+    case WM_WINDOWPOSCHANGED: {
+        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) != 0)
+            PassActivationOn(window);
+        return result;
+    }
     case WM_CHILDACTIVATE:
     case WM_GETMINMAXINFO:
     case WM_SYSCOMMAND:
@@ -108,6 +158,13 @@ LRESULT CALLBACK MDIFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND:
         if (lParam == 0 && LOWORD(wParam) >= kFirstMDIChildId)
             return DefFrameProcA(window, client, message, wParam, lParam);
+        break;
+    case WM_SETFOCUS:
+        // A dialog gives its focus back to the control that had it last,
+        // which would be the client and through it the hidden child: with no
+        // child to see, the frame keeps the focus itself.
+        if (ActiveChildIsHidden(client))
+            return 0;
         break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, MDIFrameProc, kMDIFrameSubclassId);
