@@ -17,7 +17,7 @@ int ControlGroup::GetCount()
 
 void ControlGroup::Add(Control& control)
 {
-    members.push_back(&control);
+    members.push_back(control.hwnd);
 }
 
 void ControlGroup::Clear()
@@ -27,28 +27,28 @@ void ControlGroup::Clear()
 
 int ControlGroup::DisableAll()
 {
-    for (Control* member : members)
-        EnableWindow(member->hwnd, FALSE);
+    for (HWND member : members)
+        EnableWindow(member, FALSE);
     return GetCount();
 }
 
 int ControlGroup::EnableAll()
 {
-    for (Control* member : members)
-        EnableWindow(member->hwnd, TRUE);
+    for (HWND member : members)
+        EnableWindow(member, TRUE);
     return GetCount();
 }
 
 int ControlGroup::HideAll()
 {
-    for (Control* member : members)
-        ShowWindow(member->hwnd, SW_HIDE);
+    for (HWND member : members)
+        ShowWindow(member, SW_HIDE);
     return GetCount();
 }
 
 int ControlGroup::ShowAll()
 {
-    for (Control* member : members)
-        ShowWindow(member->hwnd, SW_SHOW);
+    for (HWND member : members)
+        ShowWindow(member, SW_SHOW);
     return GetCount();
 }

@@ -8,14 +8,15 @@
 #include "../foundation/property.h"
 
 // A list of controls, for example the fields of one section of a form. The
-// group does not own them: each must outlive its membership.
+// group keeps each member's window, not its wrapper, and owns neither: the
+// wrappers may move or go, and a window destroyed meanwhile is passed over.
 struct ControlGroup {
     // Read only: the number of members.
     Property<ControlGroup, int> Count;
 
     ControlGroup();
 
-    // Appends the control.
+    // Appends the control's window (the one it has now).
     void Add(Control& control);
     // Removes every member; the controls are untouched.
     void Clear();
@@ -30,7 +31,7 @@ private:
     void BindProperties();
     int GetCount();
 
-    std::vector<Control*> members;
+    std::vector<HWND> members;
 };
 
 #endif

@@ -245,7 +245,7 @@ void Tab::SelectPage(TabPage& page)
 {
     SendMessageA(hwnd, TCM_SETCURSEL, page.index, 0);
     if (page.hasControl)
-        page.control->Show();
+        ShowWindow(page.control, SW_SHOW);
 }
 
 // ---- TabPage ----
@@ -371,7 +371,7 @@ String TabPage::Text()
 
 void TabPage::AttachControl(Control& attached)
 {
-    control = &attached;
+    control = attached.hwnd;
     // SetParent with no tab control would make the control a top-level window.
     if (tabWindow != NULL)
         SetParent(attached.hwnd, tabWindow);
@@ -394,19 +394,20 @@ bool TabPage::Layout()
     RECT client = {0, 0, 0, 0};
     GetClientRect(tabWindow, &client);
     RECT tabItem = ItemRect();
-    control->Left = client.left + kTabPageMargin;
-    control->Top = tabItem.bottom + 1 + kTabPageMargin;
-    control->Width = client.right - client.left - 2 * kTabPageMargin;
-    control->Height = client.bottom - tabItem.bottom - 2 - 2 * kTabPageMargin;
+    Control shown(control);
+    shown.Left = client.left + kTabPageMargin;
+    shown.Top = tabItem.bottom + 1 + kTabPageMargin;
+    shown.Width = client.right - client.left - 2 * kTabPageMargin;
+    shown.Height = client.bottom - tabItem.bottom - 2 - 2 * kTabPageMargin;
     if (CurrentSelection(tabWindow) == index)
-        control->Show();
+        ShowWindow(control, SW_SHOW);
     return true;
 }
 
 bool TabPage::HideControl()
 {
     if (index != -1 && hasControl)
-        control->Hide();
+        ShowWindow(control, SW_HIDE);
     return true;
 }
 
@@ -414,7 +415,7 @@ int TabPage::Select()
 {
     int result = static_cast<int>(SendToLive(tabWindow, TCM_SETCURSEL, index, 0, -1));
     if (hasControl)
-        control->Show();
+        ShowWindow(control, SW_SHOW);
     return result;
 }
 
@@ -423,7 +424,8 @@ bool TabPage::Delete()
     if (index == -1)
         return true;
     if (hasControl) {
-        control->Destroy();
+        if (IsLiveWindow(control))
+            DestroyWindow(control);
         control = NULL;
         hasControl = false;
     }

@@ -16,9 +16,10 @@
 struct TabPage {
     // A control is attached.
     bool hasControl;
-    // The attached control, not owned (Delete destroys its window); it must
-    // outlive the record's use of it.
-    Control* control;
+    // The attached control's window (Delete destroys it). The page keeps the
+    // window, not the wrapper: the wrapper may move (in a growing vector, say)
+    // or go while the page and its control live on.
+    HWND control;
     // The item as inserted or last read; its text is the record's own `text`.
     TCITEMA item;
     // The tab's index; -1 for a record that names no tab.
@@ -45,7 +46,8 @@ struct TabPage {
     String Text();
     // Moves the control's window into the tab control (SetParent), lays it out
     // below the tabs and shows it while this tab is selected, hidden otherwise.
-    // A control attached before stays where it is.
+    // A control attached before stays where it is. Only the window is kept:
+    // the wrapper is free to move or go.
     void AttachControl(Control& attached);
     // Places the attached control in the tab control's client area below the
     // tabs with a margin of 5 pixels, and shows it when this tab is selected.
