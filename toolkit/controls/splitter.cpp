@@ -4,9 +4,11 @@
 #include <windowsx.h>
 
 #include <cstdarg>
+#include <utility>
 
 #include "../foundation/dpi_scaling.h"
 #include "../foundation/runtime_check.h"
+#include "../foundation/subclass_data.h"
 
 namespace {
 
@@ -74,6 +76,92 @@ Splitter::Splitter(int identifier, const Control& containerControl, bool isHoriz
     Create(identifier, containerControl, isHorizontal, barThickness, visible, exStyle);
 }
 
+Splitter::Splitter(const Splitter& other) : Control(other), container(other.container)
+{
+    CopyFields(other);
+    BindProperties();
+}
+
+Splitter::Splitter(Splitter&& other) noexcept
+    : Control(std::move(other)),
+      thickness(other.thickness),
+      minimum(other.minimum),
+      maximum(other.maximum),
+      dragging(other.dragging),
+      position(other.position),
+      horizontal(other.horizontal),
+      container(other.container),
+      dragPosition(other.dragPosition),
+      before(std::move(other.before)),
+      after(std::move(other.after))
+{
+    BindProperties();
+    TakeLinkFrom(other);
+}
+
+Splitter& Splitter::operator=(const Splitter& other)
+{
+    if (this != &other) {
+        LeaveLink();
+        Control::operator=(other);
+        container = other.container;
+        CopyFields(other);
+    }
+    return *this;
+}
+
+Splitter& Splitter::operator=(Splitter&& other) noexcept
+{
+    if (this != &other) {
+        LeaveLink();
+        Control::operator=(std::move(other));
+        container = other.container;
+        thickness = other.thickness;
+        minimum = other.minimum;
+        maximum = other.maximum;
+        dragging = other.dragging;
+        position = other.position;
+        horizontal = other.horizontal;
+        dragPosition = other.dragPosition;
+        before = std::move(other.before);
+        after = std::move(other.after);
+        TakeLinkFrom(other);
+    }
+    return *this;
+}
+
+Splitter::~Splitter()
+{
+    LeaveLink();
+}
+
+void Splitter::CopyFields(const Splitter& other)
+{
+    thickness = other.thickness;
+    minimum = other.minimum;
+    maximum = other.maximum;
+    dragging = other.dragging;
+    position = other.position;
+    horizontal = other.horizontal;
+    dragPosition = other.dragPosition;
+    before = other.before;
+    after = other.after;
+}
+
+void Splitter::TakeLinkFrom(const Splitter& from)
+{
+    if (hwnd != NULL && SubclassData(hwnd, SplitterProc, kSplitterSubclassId) ==
+                            reinterpret_cast<DWORD_PTR>(&from))
+        SetWindowSubclass(hwnd, SplitterProc, kSplitterSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Splitter::LeaveLink()
+{
+    if (hwnd != NULL && IsWindow(hwnd) &&
+        SubclassData(hwnd, SplitterProc, kSplitterSubclassId) == reinterpret_cast<DWORD_PTR>(this))
+        SetWindowSubclass(hwnd, SplitterProc, kSplitterSubclassId, 0);
+}
+
 void Splitter::BindProperties()
 {
     Thickness.Bind(this, &Splitter::GetThickness, NULL);
@@ -108,9 +196,13 @@ bool Splitter::Create(int identifier, const Control& containerControl, bool isHo
     minimum = 0;
     maximum = horizontal ? holder.ClientHeight : holder.ClientWidth;
 
-    // A comctl32 subclass: it chains with the toolkit's other subclasses in any order.
+    // A comctl32 subclass: it chains with the toolkit's other subclasses in
+    // any order, and its data names this wrapper. The user-data word names
+    // it too, for ControlFromWindow, but the bar's procedure never reads it:
+    // any other wrapper of the window may take it.
     SetUserData(this);
-    return SetWindowSubclass(hwnd, SplitterProc, kSplitterSubclassId, 0) != FALSE;
+    return SetWindowSubclass(hwnd, SplitterProc, kSplitterSubclassId,
+                             reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 int Splitter::GetThickness()
@@ -243,11 +335,12 @@ static void EndDrag(Splitter& splitter)
 }
 
 LRESULT CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                              UINT_PTR, DWORD_PTR)
+                              UINT_PTR, DWORD_PTR data)
 {
     LoadCursors();
-    Control* found = ControlFromWindow(window);
-    Splitter* splitter = found != NULL && found->hwnd == window ? static_cast<Splitter*>(found) : NULL;
+    Splitter* splitter = reinterpret_cast<Splitter*>(data);
+    if (splitter != NULL && splitter->hwnd != window)
+        splitter = NULL;
     if (message == WM_NCDESTROY) {
         if (dragDCWindow == GetParent(window))
             ReleaseDragDC();

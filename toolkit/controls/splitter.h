@@ -60,6 +60,15 @@ struct Splitter : Control {
 
     // A splitter without a window, 5 pixels thick.
     Splitter();
+    // The bar's procedure finds its splitter through its subclass data, never
+    // through the window's user-data word (which any wrapper of the window may
+    // take): a move hands that link to the new wrapper, a copy never takes
+    // it, and the wrapper's end leaves the bar inert until another one links.
+    Splitter(const Splitter& other);
+    Splitter(Splitter&& other) noexcept;
+    Splitter& operator=(const Splitter& other);
+    Splitter& operator=(Splitter&& other) noexcept;
+    ~Splitter();
     // Builds the splitter and creates its window at once (Create).
     Splitter(int identifier, const Control& containerControl, bool isHorizontal,
              int barThickness = kSplitterThickness, bool visible = true, DWORD exStyle = 0);
@@ -92,6 +101,11 @@ struct Splitter : Control {
 
 private:
     void BindProperties();
+    void CopyFields(const Splitter& other);
+    // Points the bar's subclass data at this wrapper (when `from` holds it),
+    // or clears it (when this wrapper holds it).
+    void TakeLinkFrom(const Splitter& from);
+    void LeaveLink();
     int GetThickness();
     int GetPosition();
     // The bar's coordinate along its direction of movement (Top or Left).

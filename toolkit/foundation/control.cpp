@@ -168,6 +168,15 @@ void Control::BindProperties()
 
 // ---- properties ----
 
+namespace {
+
+// The window property that holds the colour written through BackColor, with
+// a bit above the colour's 24 so that black is told from no colour.
+const char kBackColorProperty[] = "WickerBackColor";
+const UINT_PTR kBackColorSet = 0x40000000;
+
+}  // namespace
+
 void Control::SetBackColorValue(COLORREF color)
 {
     // Without a window there is nothing to paint; InvalidateRect of null
@@ -181,8 +190,23 @@ void Control::SetBackColorValue(COLORREF color)
         SetBkColor(dc, color);
         ReleaseDC(hwnd, dc);
     }
-    SetUserData(this);
+    // The colour goes with the window, for whichever wrapper or procedure
+    // paints it; the user-data word is taken only when no wrapper holds it
+    // (a procedure installed through another wrapper keeps its own).
+    SetPropA(hwnd, kBackColorProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(color | kBackColorSet)));
+    if (ControlFromWindow(hwnd) == NULL)
+        SetUserData(this);
     InvalidateWhole(hwnd);
+}
+
+bool WindowBackColor(HWND window, COLORREF* colour)
+{
+    const UINT_PTR kept = reinterpret_cast<UINT_PTR>(window != NULL ? GetPropA(window, kBackColorProperty) : NULL);
+    if ((kept & kBackColorSet) == 0)
+        return false;
+    if (colour != NULL)
+        *colour = static_cast<COLORREF>(kept & ~static_cast<UINT_PTR>(kBackColorSet));
+    return true;
 }
 
 // The length a window reports may count characters rather than bytes (the

@@ -294,6 +294,11 @@ void MakeClickable(Control& control);
 // would invalidate and erase every window of the desktop.
 void InvalidateWhole(HWND window);
 
+// The colour last written through BackColor by any wrapper of the window
+// (kept with the window itself, so that a painting procedure finds it
+// whichever wrapper holds the user-data word); false when none was written.
+bool WindowBackColor(HWND window, COLORREF* colour);
+
 // A message sent to a null or destroyed window answers 0, which reads as
 // "item 0", "found at 0" or success. SendToLive answers `otherwise` (-1, 0,
 // an error code) when the window is not there, and the window's own answer

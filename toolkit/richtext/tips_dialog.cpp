@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "../foundation/subclass_data.h"
 #include "../system/accessible_names.h"
 #include "../system/replacing_file.h"
 #include "rtf_builders.h"
@@ -148,6 +149,25 @@ std::size_t ReadFromHandle(void* context, char* buffer, std::size_t count)
     return total;
 }
 
+// The dialog's procedure finds its TipsDialog through this subclass's data,
+// never through the window's user-data word, which any other wrapper of the
+// window may take (writing BackColor, installing a procedure). The dialog is
+// neither copied nor moved, so the pointer stays good until its end.
+const UINT_PTR kTipsDialogSubclassId = 0x57544950;  // "WTIP"
+
+LRESULT CALLBACK TipsDialogLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR subclassId, DWORD_PTR)
+{
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, TipsDialogLinkProc, subclassId);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TipsDialog* TipsDialogOf(HWND window)
+{
+    return reinterpret_cast<TipsDialog*>(SubclassData(window, TipsDialogLinkProc, kTipsDialogSubclassId));
+}
+
 bool WriteAll(ReplacingFile& file, const std::string& bytes)
 {
     return file.Write(bytes.data(), bytes.size());
@@ -177,12 +197,19 @@ TipsDialog::TipsDialog(const String& path, const String& caption, const Control&
     textPane.LeftMargin = kPaneMargin;
     textPane.RightMargin = kPaneMargin;
     DialogProcedure = TipsDialogProc;
+    SetWindowSubclass(hwnd, TipsDialogLinkProc, kTipsDialogSubclassId, reinterpret_cast<DWORD_PTR>(this));
     GiveAccessibleNames(hwnd, &kStripNames);
     // Placing the controls repainted the form before its procedure could
     // draw the strip, and left it valid: paint it again, strip and all.
     Refresh();
     if (!path.empty())
         LoadTips(path);
+}
+
+TipsDialog::~TipsDialog()
+{
+    if (hwnd != NULL && IsWindow(hwnd))
+        RemoveWindowSubclass(hwnd, TipsDialogLinkProc, kTipsDialogSubclassId);
 }
 
 void TipsDialog::BindProperties()
@@ -300,7 +327,7 @@ String TipDocument(const Tip& tip)
 // background the default handling paints.
 INT_PTR CALLBACK TipsDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 {
-    TipsDialog* dialog = static_cast<TipsDialog*>(ControlFromWindow(window));
+    TipsDialog* dialog = TipsDialogOf(window);
     switch (message) {
     case WM_CLOSE:
         ShowWindow(window, SW_HIDE);

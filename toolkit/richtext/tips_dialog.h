@@ -63,6 +63,9 @@ struct TipsDialog : Form {
     TipsDialog(const String& path, const String& caption, const Control& parentControl,
                bool visible);
     TipsDialog(const TipsDialog&) = delete;
+    // The window stays (hidden or shown) and stops answering Next and
+    // Previous, which need this object.
+    ~TipsDialog();
     TipsDialog& operator=(const TipsDialog&) = delete;
 
     // Appends a tip; the first one is shown at once.
