@@ -4,6 +4,7 @@
 
 #include <richedit.h>
 
+#include <functional>
 #include <string>
 
 #include "probe_parent.h"
@@ -150,6 +151,50 @@ TEST_F(RichTextBoxTest, DocumentsLoadedInPiecesEqualAWholeLoad)
         DestroyWindow(whole.hwnd);
         DestroyWindow(pieces.hwnd);
     }
+}
+
+// A write made while a large document loads (by a handler run between its
+// pieces) wins: the rest of the document is not appended after it.
+RichTextBox* writeTarget = nullptr;
+const UINT kWriteNow = WM_APP + 8;
+std::function<void(RichTextBox&)> writeDuringLoad;
+
+LRESULT CALLBACK WriteDuringLoadProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR)
+{
+    if (message == kWriteNow && writeTarget != nullptr)
+        writeDuringLoad(*writeTarget);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(RichTextBoxTest, AWriteDuringALargeLoadWinsWhole)
+{
+    std::string body;
+    for (int i = 0; i < 3000; ++i)
+        body += "Line " + std::to_string(i) + " of the big file\\par ";
+    const std::string big = Document(body);
+    const std::string small = Document("Small {\\b one}.");
+    const struct { const char* write; std::function<void(RichTextBox&)> make; std::string shown; } writes[] = {
+        {"Text", [](RichTextBox& box) { box.Text = "Cleared."; }, "Cleared."},
+        {"RichText", [&](RichTextBox& box) { box.RichText = small; }, "Small one."},
+        {"WM_SETTEXT", [](RichTextBox& box) { SetWindowTextA(box.hwnd, "Set."); }, "Set."},
+    };
+    SetWindowSubclass(probe, WriteDuringLoadProc, 1, 0);
+    for (const auto& w : writes) {
+        SCOPED_TRACE(w.write);
+        RichTextBox box = MakeBox("");
+        writeTarget = &box;
+        writeDuringLoad = w.make;
+        PostMessageA(probe, kWriteNow, 0, 0);
+        box.RichText = big;
+        EXPECT_EQ(std::string(box.Text().CStr()), w.shown);
+        // The box takes the next large load whole.
+        box.RichText = big;
+        EXPECT_GT(box.TextLength(), 3000 * 20);
+        DestroyWindow(box.hwnd);
+    }
+    RemoveWindowSubclass(probe, WriteDuringLoadProc, 1);
+    writeTarget = nullptr;
 }
 
 TEST_F(RichTextBoxTest, SelectionPropertiesFollowTheControl)

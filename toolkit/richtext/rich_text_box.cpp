@@ -112,6 +112,55 @@ bool HandleWaitingMessages(HWND window)
     return IsWindow(window) != FALSE;
 }
 
+// While a document loads in pieces the window carries this subclass: any
+// write to its content that the load did not make itself (a handler run
+// between pieces setting Text or RichText, a program's own WM_SETTEXT) ends
+// the load, which would otherwise append the rest of the document after it.
+// The last write wins, whole.
+const UINT_PTR kLoadWatchSubclassId = 0x57524C57;  // "WRLW"
+// The window the loader itself is writing to, whose writes go through.
+HWND loaderWriting = NULL;
+
+bool WritesContent(UINT message)
+{
+    switch (message) {
+    case WM_SETTEXT:
+    case EM_STREAMIN:
+    case EM_REPLACESEL:
+    case EM_SETTEXTEX:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK LoadWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR subclassId, DWORD_PTR)
+{
+    if (WritesContent(message) && loaderWriting != window)
+        RemovePropA(window, kLoadProperty);
+    else if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, LoadWatchProc, subclassId);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Marks the loader's own messages to the window for the watch above.
+class LoaderWrites {
+public:
+    explicit LoaderWrites(HWND window) : previous(loaderWriting) { loaderWriting = window; }
+    ~LoaderWrites() { loaderWriting = previous; }
+    LoaderWrites(const LoaderWrites&) = delete;
+    LoaderWrites& operator=(const LoaderWrites&) = delete;
+
+private:
+    HWND previous;
+};
+
 }  // namespace
 
 bool StreamIntoRichEdit(HWND window, const char* text, std::size_t length)
@@ -142,6 +191,7 @@ bool StreamIntoRichEditInPieces(HWND window, const std::string& text, std::size_
     static LONG loads = 0;
     HANDLE load = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(InterlockedIncrement(&loads)));
     SetPropA(window, kLoadProperty, load);
+    SetWindowSubclass(window, LoadWatchProc, kLoadWatchSubclassId, 0);
     CHARFORMATA defaultFormat;
     ZeroMemory(&defaultFormat, sizeof defaultFormat);
     defaultFormat.cbSize = sizeof defaultFormat;
@@ -154,13 +204,22 @@ bool StreamIntoRichEditInPieces(HWND window, const std::string& text, std::size_
         const char* bytes = text.data() + piece.from;
         std::size_t length = piece.to - piece.from;
         if (k == 0) {
+            LoaderWrites own(window);
             ok = StreamPiece(window, format, piece.lead, bytes, length, piece.tail);
             continue;
         }
         if (pumping)
             pumping = HandleWaitingMessages(window);
-        if (!IsWindow(window) || GetPropA(window, kLoadProperty) != load)
+        if (!IsWindow(window))
             return false;
+        if (GetPropA(window, kLoadProperty) != load) {
+            // Replaced by a later write. A newer load watches on; the watch
+            // goes when no load is left.
+            if (GetPropA(window, kLoadProperty) == NULL)
+                RemoveWindowSubclass(window, LoadWatchProc, kLoadWatchSubclassId);
+            return false;
+        }
+        LoaderWrites own(window);
         // Moving the caret costs a walk through the document in Rich Edit
         // under Wine: it is moved only when the user has moved it.
         int end = GetWindowTextLengthA(window);
@@ -171,6 +230,7 @@ bool StreamIntoRichEditInPieces(HWND window, const std::string& text, std::size_
         SendMessageA(window, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&defaultFormat));
         ok = StreamPiece(window, format | SFF_SELECTION, piece.lead, bytes, length, piece.tail) && ok;
     }
+    LoaderWrites own(window);
     if (pieces.size() > 1 && rtf) {
         int end = GetWindowTextLengthA(window);
         char last[3] = {};
@@ -188,6 +248,7 @@ bool StreamIntoRichEditInPieces(HWND window, const std::string& text, std::size_
         SendMessageA(window, EM_EMPTYUNDOBUFFER, 0, 0);
     }
     RemovePropA(window, kLoadProperty);
+    RemoveWindowSubclass(window, LoadWatchProc, kLoadWatchSubclassId);
     return ok;
 }
 
