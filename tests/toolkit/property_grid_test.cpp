@@ -90,7 +90,8 @@ TEST_F(PropertyGridTest, ScreenReadersHearEachRowAsNameAndValue)
     grid->container.Text = "Window";
     delete grid;
     grid = NULL;
-    EXPECT_EQ(NamesHeard(table, 5), "Window\nCaption: Hello\nWidth: 64\nAlign: b\nBack: 255\nOdd: b");
+    // The plain table reads its cells as shown.
+    EXPECT_EQ(NamesHeard(table, 5), "Window\nCaption: Hello\nWidth: 64\nAlign: b\nBack: 255, 0, 0\nOdd: b");
 }
 
 TEST_F(PropertyGridTest, RowsAreAddedOnceAndUpdatedInPlaceWithOneNotice)
@@ -212,7 +213,9 @@ TEST_F(PropertyGridTest, EachRowTypeOpensItsEditor)
     EXPECT_EQ(grid->colorEditor.Color(), 0u);
 }
 
-TEST_F(PropertyGridTest, ChoosingFromTheListCommitsAndClosesIt)
+// Each choice is taken at once; the list stays open with the keys, so Down
+// and Up go on moving through the choices, each one committed.
+TEST_F(PropertyGridTest, ChoicesAreTakenAndTheKeysStayInTheList)
 {
     Select("Align");
     HWND combo = Editor(kPropertyDropdownEditorId);
@@ -223,7 +226,101 @@ TEST_F(PropertyGridTest, ChoosingFromTheListCommitsAndClosesIt)
     EXPECT_EQ(Str(grid->GetValue("Align")), "c");
     EXPECT_EQ(Cell("Align"), "c");
     EXPECT_EQ(Notices(), 1);
-    EXPECT_FALSE(IsWindow(combo));
+    ASSERT_TRUE(IsWindow(combo));
+
+    ShowWindow(probe, SW_SHOW);
+    SetFocus(combo);
+    HWND keys = GetFocus();
+    ASSERT_TRUE(keys == combo || IsChild(combo, keys));
+    const struct { UINT key; const char* value; } presses[] = {{VK_UP, "b"}, {VK_UP, "a"}, {VK_DOWN, "b"}};
+    for (const auto& press : presses) {
+        SendMessageA(GetFocus(), WM_KEYDOWN, press.key, 0);
+        SendMessageA(GetFocus(), WM_KEYUP, press.key, 0);
+        PumpMessages();
+        EXPECT_EQ(Str(grid->GetValue("Align")), press.value);
+        EXPECT_TRUE(IsWindow(combo));
+        HWND focus = GetFocus();
+        EXPECT_TRUE(focus == combo || IsChild(combo, focus)) << "the keys left the list";
+    }
+    // Closed by a scroll: the keys go to the table, not nowhere.
+    grid->CloseEditor();
+    EXPECT_EQ(GetFocus(), grid->table.hwnd);
+}
+
+// A colour row shows its colour: "R, G, B" and, after a full repaint, a
+// swatch of that colour at the right end of the value cell.
+TEST_F(PropertyGridTest, ColourRowsShowTheColourItself)
+{
+    ShowWindow(probe, SW_SHOW);
+    const struct { const char* value; const char* shown; COLORREF colour; } colours[] = {
+        {"16777184", "224, 255, 255", RGB(224, 255, 255)},
+        {"8388608", "0, 0, 128", RGB(0, 0, 128)},
+        {"not a number", "0, 0, 0", RGB(0, 0, 0)},
+    };
+    for (const auto& c : colours) {
+        SCOPED_TRACE(c.value);
+        grid->SetValue("Back", c.value, false);
+        EXPECT_EQ(Cell("Back"), c.shown);
+        EXPECT_EQ(Str(grid->GetValue("Back")), c.value);
+        RedrawWindow(grid->table.hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RECT cell = {LVIR_BOUNDS, 1, 0, 0};
+        ASSERT_TRUE(SendMessageA(grid->table.hwnd, LVM_GETSUBITEMRECT, grid->IndexOf("Back"), (LPARAM)&cell));
+        HDC dc = GetDC(grid->table.hwnd);
+        const int middle = (cell.top + cell.bottom) / 2;
+        const int side = cell.bottom - cell.top - 4;
+        EXPECT_EQ(GetPixel(dc, cell.right - 3 - side / 2, middle), c.colour);
+        ReleaseDC(grid->table.hwnd, dc);
+    }
+    // Rows of other types show their value as it is.
+    EXPECT_EQ(Cell("Width"), "40");
+}
+
+// A grid created again starts from no rows; Clear and RemoveRow empty it.
+TEST_F(PropertyGridTest, CreatedAgainClearedAndRowsRemoved)
+{
+    Select("Align");
+    EXPECT_TRUE(grid->RemoveRow("Align"));
+    EXPECT_FALSE(grid->RemoveRow("Align"));
+    EXPECT_EQ(Editor(kPropertyDropdownEditorId), (HWND)NULL);
+    EXPECT_EQ(grid->table.RowCount(), 4);
+    EXPECT_EQ(grid->IndexOf("Back"), 2);
+    EXPECT_EQ(Cell("Back"), grid->table.CellText(1, 2).CStr());
+    grid->Clear();
+    EXPECT_EQ(grid->table.RowCount(), 0);
+    EXPECT_TRUE(grid->rows.empty());
+    grid->SetRow("After", "1", "text", "", "");
+    EXPECT_EQ(grid->table.RowCount(), 1);
+
+    // A dialog opened a second time: its grid is made anew.
+    HWND oldContainer = grid->container.hwnd;
+    DestroyWindow(oldContainer);
+    ASSERT_TRUE(grid->Create(GridId, 0, 0, 300, 250, parentControl));
+    EXPECT_TRUE(grid->rows.empty());
+    EXPECT_EQ(grid->table.RowCount(), 0);
+    grid->SetRow("Caption", "Again", "text", "", "");
+    EXPECT_EQ(grid->table.RowCount(), 1);
+    EXPECT_EQ(Cell("Caption"), "Again");
+}
+
+// The columns share the table's client area, which already leaves out the
+// edge and the scroll bar: nothing is subtracted twice, nothing left empty.
+TEST_F(PropertyGridTest, ColumnsFillTheTablesClientWidth)
+{
+    delete grid;
+    grid = new PropertyGrid(GridId, 0, 0, 340, 250, parentControl);
+    for (int rowCount : {3, 40}) {
+        SCOPED_TRACE(rowCount);
+        for (int k = grid->table.RowCount(); k < rowCount; ++k)
+            grid->SetRow(("Row " + std::to_string(k)).c_str(), "v", "text", "", "");
+        PumpMessages();
+        RECT client;
+        GetClientRect(grid->table.hwnd, &client);
+        int width = client.right;
+        if (rowCount == 40 && !(GetWindowLongA(grid->table.hwnd, GWL_STYLE) & WS_VSCROLL))
+            width -= GetSystemMetrics(SM_CXVSCROLL);
+        EXPECT_EQ(grid->table.ColumnWidth(0), width / 2);
+        EXPECT_EQ(grid->table.ColumnWidth(0) + grid->table.ColumnWidth(1), width);
+    }
 }
 
 TEST_F(PropertyGridTest, ScrollingClickingOrTheWheelClosesTheEditorWithoutCommitting)
@@ -265,7 +362,7 @@ TEST_F(PropertyGridTest, ColourDialogOpensOnTheValueAndStoresTheChoice)
     EXPECT_EQ(shown[1], 0);
     EXPECT_EQ(shown[2], 0);
     EXPECT_EQ(Str(grid->GetValue("Back")), "32768");
-    EXPECT_EQ(Cell("Back"), "32768");
+    EXPECT_EQ(Cell("Back"), "0, 128, 0");
     EXPECT_EQ(grid->colorEditor.Color(), RGB(0, 128, 0));
     EXPECT_EQ(Notices(), 1);
 }

@@ -130,9 +130,36 @@ PropertyGrid::~PropertyGrid()
         container.DialogProcedure = ForwardCommandProc;
 }
 
+namespace {
+
+// What a value cell shows: a colour row's COLORREF as "R, G, B" (a swatch
+// of the colour is drawn beside it, see DrawColourSwatch), any other row's
+// value as it is.
+String ShownValue(int type, const String& value)
+{
+    if (type != kPropertyColor)
+        return value;
+    const COLORREF colour = PropertyColorValue(value);
+    return NumberString(GetRValue(colour), 0) + ", " + NumberString(GetGValue(colour), 0) + ", " +
+           NumberString(GetBValue(colour), 0);
+}
+
+}  // namespace
+
+// A grid made again (a settings dialog opened a second time) starts from no
+// rows: the rows it kept belonged to the table that went with the old
+// windows. Windows of an earlier Create that still exist stop calling it.
 bool PropertyGrid::Create(int identifier, int x, int y, int width, int height,
                           const Control& parentControl, DWORD exStyle)
 {
+    CloseEditor();
+    if (table.hwnd != NULL && IsWindow(table.hwnd))
+        RemoveWindowSubclass(table.hwnd, PropertyGridTableProc, kPropertyTableSubclassId);
+    if (container.hwnd != NULL && IsWindow(container.hwnd))
+        container.DialogProcedure = ForwardCommandProc;
+    rows.clear();
+    currentRow = PropertyRow();
+    currentIndex = -1;
     if (!container.Create("", x, y, width, height, kFormPopup, true, true, false, false, false,
                           parentControl, true, exStyle))
         return false;
@@ -183,12 +210,12 @@ void PropertyGrid::SetRow(const String& name, const String& value, const String&
     if (index < 0) {
         rows.push_back(row);
         TableRow line = table.AddRow(name);
-        line.SetCellText(1, value);
+        line.SetCellText(1, ShownValue(row.type, value));
         SetColumnWidths();
         return;
     }
     rows[index] = row;
-    table.Row(index).SetCellText(1, value);
+    table.Row(index).SetCellText(1, ShownValue(row.type, value));
     if (index == currentIndex) {
         currentRow = row;
         // The editor and the pane follow the row's new type, options and text.
@@ -207,7 +234,7 @@ void PropertyGrid::SetValue(const String& name, const String& value, bool notify
     if (index < 0)
         return;
     rows[index].value = value;
-    table.Row(index).SetCellText(1, value);
+    table.Row(index).SetCellText(1, ShownValue(rows[index].type, value));
     if (index == currentIndex) {
         currentRow = rows[index];
         if (openEditor != NULL)
@@ -243,14 +270,52 @@ bool PropertyGrid::Contains(const String& name) const
     return IndexOf(name) >= 0;
 }
 
+// The keys go back to the table when they were the editor's: a focus left
+// on a destroyed window goes nowhere.
 void PropertyGrid::CloseEditor()
 {
     Control* editor = openEditor;
     openEditor = NULL;
     if (editor != NULL && editor->hwnd != NULL) {
+        HWND focus = GetFocus();
+        const bool hadKeys = focus != NULL && (focus == editor->hwnd || IsChild(editor->hwnd, focus));
         DestroyWindow(editor->hwnd);
         editor->hwnd = NULL;
+        if ((hadKeys || GetFocus() == NULL) && table.hwnd != NULL && IsWindow(table.hwnd) &&
+            IsWindowVisible(table.hwnd))
+            SetFocus(table.hwnd);
     }
+}
+
+void PropertyGrid::Clear()
+{
+    CloseEditor();
+    rows.clear();
+    currentRow = PropertyRow();
+    currentIndex = -1;
+    table.DeleteAllRows();
+    ShowDescription(currentRow);
+}
+
+bool PropertyGrid::RemoveRow(const String& name)
+{
+    const int index = IndexOf(name);
+    if (index < 0)
+        return false;
+    if (index == currentIndex) {
+        CloseEditor();
+        currentRow = PropertyRow();
+        currentIndex = -1;
+        ShowDescription(currentRow);
+    } else if (index < currentIndex) {
+        --currentIndex;
+    }
+    rows.erase(rows.begin() + index);
+    table.Row(index).Delete();
+    SetColumnWidths();
+    if (openEditor != NULL)
+        PlaceEditor(currentIndex);
+    return true;
 }
 
 bool PropertyGrid::Select(const String& name)
@@ -378,22 +443,59 @@ void PropertyGrid::SetColumnWidths()
 {
     if (table.hwnd == NULL)
         return;
-    int width = table.ClientWidth;
+    // The client width leaves out the table's edge, and the scroll bar once
+    // it shows; rows past the page bring it, so its width is left out for
+    // them before the list view shows it.
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(table.hwnd, &client);
+    int width = client.right - client.left;
     int perPage = static_cast<int>(SendMessageA(table.hwnd, LVM_GETCOUNTPERPAGE, 0, 0));
-    int column = perPage < table.RowCount() ? (width - GetSystemMetrics(SM_CXVSCROLL) - 5) / 2
-                                            : (width - 4) / 2;
-    table.SetColumnWidth(0, column);
-    table.SetColumnWidth(1, column);
+    if (perPage < table.RowCount() && (GetWindowLongA(table.hwnd, GWL_STYLE) & WS_VSCROLL) == 0)
+        width -= GetSystemMetrics(SM_CXVSCROLL);
+    table.SetColumnWidth(0, width / 2);
+    table.SetColumnWidth(1, width - width / 2);
 }
 
 void PropertyGrid::Commit(int index, const String& value)
 {
     if (index < 0 || index >= static_cast<int>(rows.size()))
         return;
-    table.Row(index).SetCellText(1, value);
+    table.Row(index).SetCellText(1, ShownValue(rows[index].type, value));
     rows[index].value = value;
     currentRow = rows[index];
     PostChanged();
+}
+
+// The value cells of colour rows get a swatch of their colour at their right
+// end, drawn after the list view has drawn the cell and its "R, G, B".
+LRESULT PropertyGrid::CustomDraw(NMLVCUSTOMDRAW* draw)
+{
+    const DWORD stage = draw->nmcd.dwDrawStage;
+    if (stage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (stage == CDDS_ITEMPREPAINT)
+        return CDRF_NOTIFYSUBITEMDRAW;
+    const int index = static_cast<int>(draw->nmcd.dwItemSpec);
+    const bool colourCell = draw->iSubItem == 1 && index >= 0 &&
+                            index < static_cast<int>(rows.size()) && rows[index].type == kPropertyColor;
+    if (stage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM))
+        return colourCell ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+    if (stage == (CDDS_ITEMPOSTPAINT | CDDS_SUBITEM) && colourCell) {
+        RECT cell = {LVIR_BOUNDS, 1, 0, 0};
+        if (SendMessageA(table.hwnd, LVM_GETSUBITEMRECT, index, reinterpret_cast<LPARAM>(&cell))) {
+            const int side = cell.bottom - cell.top - 4;
+            RECT swatch = {cell.right - side - 3, cell.top + 2, cell.right - 3, cell.bottom - 2};
+            if (side > 2 && swatch.left > cell.left) {
+                HBRUSH fill = CreateSolidBrush(PropertyColorValue(rows[index].value));
+                if (fill != NULL) {
+                    FillRect(draw->nmcd.hdc, &swatch, fill);
+                    DeleteObject(fill);
+                }
+                FrameRect(draw->nmcd.hdc, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            }
+        }
+    }
+    return CDRF_DODEFAULT;
 }
 
 void PropertyGrid::PostChanged()
@@ -405,11 +507,12 @@ bool PropertyGrid::EditorCommand(int identifier, int code)
 {
     if (identifier == kPropertyDropdownEditorId && code == CBN_SELCHANGE &&
         openEditor == &dropdownEditor) {
+        // Each choice is taken at once, as each keystroke of a text editor
+        // is; the editor stays open with the keys, so Up and Down go on
+        // moving through the choices.
         int selected = dropdownEditor.SelectedIndex;
-        if (selected >= 0) {
+        if (selected >= 0 && dropdownEditor.ItemText(selected) != rows[currentIndex].value)
             Commit(currentIndex, dropdownEditor.ItemText(selected));
-            CloseEditor();
-        }
     } else if (identifier == kPropertyTextEditorId && code == EN_CHANGE && openEditor == &textEditor) {
         String text = textEditor.Text;
         if (text != table.CellText(1, currentIndex))
@@ -457,6 +560,12 @@ INT_PTR CALLBACK PropertyGridContainerProc(HWND window, UINT message, WPARAM wPa
     switch (message) {
     case WM_NOTIFY: {
         const NMHDR* note = reinterpret_cast<const NMHDR*>(lParam);
+        if (note->hwndFrom == grid->table.hwnd && note->code == NM_CUSTOMDRAW) {
+            // A dialog procedure answers through DWLP_MSGRESULT.
+            LRESULT answer = grid->CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+            SetWindowLongPtrA(window, DWLP_MSGRESULT, answer);
+            return TRUE;
+        }
         if (note->hwndFrom != grid->table.hwnd || (note->code != NM_CLICK && note->code != LVN_ITEMCHANGED))
             break;
         // Of the changes only a row becoming selected counts: the list view

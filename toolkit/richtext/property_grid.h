@@ -115,7 +115,9 @@ struct PropertyGrid {
     ~PropertyGrid();
 
     // Creates the container (visible, with the extended style), the pane and
-    // the table; false when any of them could not be created.
+    // the table, starting from no rows (a grid created again, for a dialog
+    // opened a second time, shows what is added to it then); false when any
+    // of them could not be created.
     bool Create(int identifier, int x, int y, int width, int height, const Control& parentControl,
                 DWORD exStyle = 0);
 
@@ -134,8 +136,12 @@ struct PropertyGrid {
     // The row's 0-based position; -1 for an unknown name.
     int IndexOf(const String& name) const;
     bool Contains(const String& name) const;
-    // Destroys the open editor's window, if any.
+    // Destroys the open editor's window, if any; the keys it had go to the table.
     void CloseEditor();
+    // Removes every row (the table is emptied, the editor closed).
+    void Clear();
+    // Removes the row of that name; false for an unknown name.
+    bool RemoveRow(const String& name);
     // Selects the row in the table as a click does, which opens its editor;
     // false for an unknown name.
     bool Select(const String& name);
@@ -156,6 +162,8 @@ struct PropertyGrid {
     bool EditorCommand(int identifier, int code);
     // The table's window is going: the grid no longer shows anything.
     void TableGone();
+    // NM_CUSTOMDRAW from the table: the swatch beside a colour row's value.
+    LRESULT CustomDraw(NMLVCUSTOMDRAW* draw);
 
 private:
     // The row's text and value become the value; refreshes the current-row
