@@ -116,13 +116,7 @@ Splitter& Splitter::operator=(Splitter&& other) noexcept
         LeaveLink();
         Control::operator=(std::move(other));
         container = other.container;
-        thickness = other.thickness;
-        minimum = other.minimum;
-        maximum = other.maximum;
-        dragging = other.dragging;
-        position = other.position;
-        horizontal = other.horizontal;
-        dragPosition = other.dragPosition;
+        CopyPlace(other);
         before = std::move(other.before);
         after = std::move(other.after);
         TakeLinkFrom(other);
@@ -135,7 +129,7 @@ Splitter::~Splitter()
     LeaveLink();
 }
 
-void Splitter::CopyFields(const Splitter& other)
+void Splitter::CopyPlace(const Splitter& other)
 {
     thickness = other.thickness;
     minimum = other.minimum;
@@ -144,6 +138,11 @@ void Splitter::CopyFields(const Splitter& other)
     position = other.position;
     horizontal = other.horizontal;
     dragPosition = other.dragPosition;
+}
+
+void Splitter::CopyFields(const Splitter& other)
+{
+    CopyPlace(other);
     before = other.before;
     after = other.after;
 }

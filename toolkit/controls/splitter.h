@@ -101,6 +101,8 @@ struct Splitter : Control {
 
 private:
     void BindProperties();
+    // The bar's size, range, state and direction; and those with the sides.
+    void CopyPlace(const Splitter& other);
     void CopyFields(const Splitter& other);
     // Points the bar's subclass data at this wrapper (when `from` holds it),
     // or clears it (when this wrapper holds it).
