@@ -22,10 +22,8 @@ const char* const kSlotNames[kKeptSlotCount] = {
     "Wicker.ImageList3",
 };
 
-void Release(KeptSlot slot, HANDLE handle)
+void ReleaseForReal(KeptSlot slot, HANDLE handle)
 {
-    if (handle == NULL)
-        return;
     switch (slot) {
     case kKeptToolTip:
         DestroyWindow(static_cast<HWND>(handle));
@@ -42,6 +40,14 @@ void Release(KeptSlot slot, HANDLE handle)
             delete static_cast<ImageList*>(handle);
         break;
     }
+}
+
+KeptHandleReleaser releaser = ReleaseForReal;
+
+void Release(KeptSlot slot, HANDLE handle)
+{
+    if (handle != NULL)
+        releaser(slot, handle);
 }
 
 LRESULT CALLBACK KeeperProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -76,6 +82,13 @@ bool KeepWithWindow(HWND window, KeptSlot slot, HANDLE handle)
     if (old != handle)
         Release(slot, old);
     return true;
+}
+
+KeptHandleReleaser SetKeptHandleReleaser(KeptHandleReleaser replacement)
+{
+    KeptHandleReleaser previous = releaser;
+    releaser = replacement != NULL ? replacement : ReleaseForReal;
+    return previous;
 }
 
 HANDLE KeptWithWindow(HWND window, KeptSlot slot)

@@ -30,4 +30,11 @@ HANDLE KeptWithWindow(HWND window, KeptSlot slot);
 // owns it now. Null when the window keeps none.
 HANDLE TakeFromWindow(HWND window, KeptSlot slot);
 
+// What releases a kept handle (DeleteObject, DestroyIcon, DestroyWindow or
+// the image list holder's delete, by slot). A test puts a stand-in here to
+// count the releases, which the platform cannot tell apart from a handle
+// released twice; null puts the toolkit's own back. Returns the one before.
+typedef void (*KeptHandleReleaser)(KeptSlot slot, HANDLE handle);
+KeptHandleReleaser SetKeptHandleReleaser(KeptHandleReleaser releaser);
+
 #endif
