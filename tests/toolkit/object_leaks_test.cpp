@@ -147,4 +147,76 @@ TEST_F(ObjectLeaksTest, RepeatedOperationsHoldNoMoreGdiObjects)
     DestroyWindow(form.hwnd);
 }
 
+// USER objects cannot be counted under Wine (GetGuiResources answers 0), so
+// each one the toolkit makes is checked to go with whatever owns it: the
+// handle no longer names a live menu, window or icon afterwards.
+TEST_F(ObjectLeaksTest, UserObjectsGoWithTheirOwners)
+{
+    const struct {
+        const char* object;
+        // Makes the object, lets its owner go, and says whether it is still there.
+        std::function<bool()> outlivesItsOwner;
+    } rows[] = {
+        {"menu bar on no window, last copy gone",
+         [] {
+             HMENU menu = NULL;
+             {
+                 MenuBar bar;
+                 bar.AddMenu("&File", 1);
+                 MenuBar copy = bar;
+                 menu = bar.menu;
+             }
+             return IsMenu(menu) != FALSE;
+         }},
+        {"menu bar, window destroyed",
+         [] {
+             Form form("menus", 0, 0, 200, 100, kFormStandard, true, false);
+             MenuBar bar(form);
+             bar.AddMenu("&File", 1).AddItem("E&xit", 2);
+             HMENU menu = bar.menu;
+             DestroyWindow(form.hwnd);
+             return IsMenu(menu) != FALSE;
+         }},
+        {"pop-up menu destroyed",
+         [] {
+             PopupMenu popup;
+             popup.AddItem("One", 1);
+             popup.AddSubmenu("More", 2).AddItem("Two", 3);
+             HMENU menu = popup.menu;
+             popup.Destroy();
+             return IsMenu(menu) != FALSE;
+         }},
+        {"tooltip, its window destroyed",
+         [this] {
+             HWND tip = NULL;
+             {
+                 Button button("Go", 9, 0, 0, 60, 20, parentControl);
+                 button.ToolTip = "Starts it";
+                 tip = button.tooltip;
+                 DestroyWindow(button.hwnd);
+             }
+             return tip == NULL || IsWindow(tip) != FALSE;
+         }},
+        {"owned icon, last holder gone",
+         [] {
+             HICON made = CopyIcon(LoadIconA(NULL, IDI_APPLICATION));
+             {
+                 IconObject holder(made, kOwnHandle);
+                 IconObject copy = holder;
+             }
+             ICONINFO parts = {};
+             const bool alive = GetIconInfo(made, &parts) != FALSE;
+             if (alive) {
+                 DeleteObject(parts.hbmColor);
+                 DeleteObject(parts.hbmMask);
+             }
+             return alive;
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.object);
+        EXPECT_FALSE(row.outlivesItsOwner());
+    }
+}
+
 }  // namespace
