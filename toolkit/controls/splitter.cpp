@@ -156,7 +156,7 @@ void Splitter::TakeLinkFrom(const Splitter& from)
 
 void Splitter::LeaveLink()
 {
-    if (hwnd != NULL && IsWindow(hwnd) &&
+    if (IsLiveWindow(hwnd) &&
         SubclassData(hwnd, SplitterProc, kSplitterSubclassId) == reinterpret_cast<DWORD_PTR>(this))
         SetWindowSubclass(hwnd, SplitterProc, kSplitterSubclassId, 0);
 }

@@ -52,8 +52,8 @@ LRESULT CALLBACK StatusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-// Room for the part's text in characters: the length the subclass noted,
-// whose low 16 bits the bar's own answer must match; the bar's answer
+// Room for the part's text in characters: the length the subclass noted
+// (the bar's own answer is that length's low 16 bits), or the bar's answer
 // where no subclass is there to note it.
 std::size_t PartTextRoom(HWND bar, int part)
 {
@@ -62,8 +62,7 @@ std::size_t PartTextRoom(HWND bar, int part)
         reinterpret_cast<const PartLengths*>(SubclassData(bar, StatusBarProc, kStatusBarSubclassId));
     if (lengths == NULL)
         return answered;
-    const std::size_t noted = lengths->characters[part & 0xFF];
-    return (noted & 0xFFFF) == answered ? noted : std::max(noted, answered);
+    return std::max(lengths->characters[part & 0xFF], answered);
 }
 
 }  // namespace

@@ -153,9 +153,9 @@ bool PropertyGrid::Create(int identifier, int x, int y, int width, int height,
                           const Control& parentControl, DWORD exStyle)
 {
     CloseEditor();
-    if (table.hwnd != NULL && IsWindow(table.hwnd))
+    if (IsLiveWindow(table.hwnd))
         RemoveWindowSubclass(table.hwnd, PropertyGridTableProc, kPropertyTableSubclassId);
-    if (container.hwnd != NULL && IsWindow(container.hwnd))
+    if (IsLiveWindow(container.hwnd))
         container.DialogProcedure = ForwardCommandProc;
     rows.clear();
     currentRow = PropertyRow();
@@ -281,7 +281,7 @@ void PropertyGrid::CloseEditor()
         const bool hadKeys = focus != NULL && (focus == editor->hwnd || IsChild(editor->hwnd, focus));
         DestroyWindow(editor->hwnd);
         editor->hwnd = NULL;
-        if ((hadKeys || GetFocus() == NULL) && table.hwnd != NULL && IsWindow(table.hwnd) &&
+        if ((hadKeys || GetFocus() == NULL) && IsLiveWindow(table.hwnd) &&
             IsWindowVisible(table.hwnd))
             SetFocus(table.hwnd);
     }

@@ -208,7 +208,7 @@ TipsDialog::TipsDialog(const String& path, const String& caption, const Control&
 
 TipsDialog::~TipsDialog()
 {
-    if (hwnd != NULL && IsWindow(hwnd))
+    if (IsLiveWindow(hwnd))
         RemoveWindowSubclass(hwnd, TipsDialogLinkProc, kTipsDialogSubclassId);
 }
 

@@ -36,20 +36,6 @@ void ShowError(const char* text)
     MessageBoxA(NULL, text, "Error", MB_ICONERROR);
 }
 
-bool WriteAll(HANDLE file, const void* bytes, size_t count)
-{
-    const BYTE* at = static_cast<const BYTE*>(bytes);
-    while (count > 0) {
-        DWORD piece = static_cast<DWORD>(std::min<size_t>(count, 1u << 30));
-        DWORD written = 0;
-        if (!WriteFile(file, at, piece, &written, NULL) || written == 0)
-            return false;
-        at += written;
-        count -= written;
-    }
-    return true;
-}
-
 // Stores a 16- or 32-bit little-endian number.
 void Put16(BYTE* at, WORD value)
 {
@@ -144,7 +130,7 @@ KeptBuffer keptBuffer;
 // piece, the piece is written, and the few bytes of the last row past it move
 // to the front. A small picture gets a buffer of its own size from the heap;
 // a larger one uses the kept buffer.
-WriteResult WriteInBands(HANDLE file, HDC screen, HBITMAP bitmap, FullBitmapInfo& info, size_t stride,
+WriteResult WriteInBands(ReplacingFile& file, HDC screen, HBITMAP bitmap, FullBitmapInfo& info, size_t stride,
                          LONG rows)
 {
     BITMAPINFOHEADER& header = info.header;
@@ -175,13 +161,13 @@ WriteResult WriteInBands(HANDLE file, HDC screen, HBITMAP bitmap, FullBitmapInfo
         first += count;
         filled += stride * count;
         if (filled >= piece) {
-            ok = WriteAll(file, buffer, piece);
+            ok = file.Write(buffer, piece);
             filled -= piece;
             std::memmove(buffer, buffer + piece, filled);
         }
     }
     if (ok && filled > 0)
-        ok = WriteAll(file, buffer, filled);
+        ok = file.Write(buffer, filled);
     if (kept)
         keptBuffer.Give(buffer);
     else
@@ -239,11 +225,11 @@ const void* FileLayoutBits(HDC screen, HBITMAP bitmap, const BITMAPINFOHEADER& h
     return StoredBottomUp(screen, bitmap, header, bits, stride, header.biHeight) ? bits : NULL;
 }
 
-WriteResult WriteFromBits(HANDLE file, const void* bits, const FullBitmapInfo& info)
+WriteResult WriteFromBits(ReplacingFile& file, const void* bits, const FullBitmapInfo& info)
 {
     BYTE headers[kFileHeaderSize + kInfoHeaderSize];
     FillHeaders(info, headers);
-    bool ok = WriteAll(file, headers, sizeof headers) && WriteAll(file, bits, info.header.biSizeImage);
+    bool ok = file.Write(headers, sizeof headers) && file.Write(bits, info.header.biSizeImage);
     return ok ? kWritten : kFailed;
 }
 
@@ -294,15 +280,14 @@ bool SaveBitmapFile(HBITMAP bitmap, const String& path)
     // Written beside the target and put in its place only when whole: a
     // failed save (a full disk) leaves the previous picture as it was.
     ReplacingFile out(path);
-    HANDLE file = out.Handle();
-    if (file == INVALID_HANDLE_VALUE) {
+    if (out.Handle() == INVALID_HANDLE_VALUE) {
         ReleaseDC(NULL, screen);
         ShowError("Unable to Create Bitmap File");
         return false;
     }
     const void* bits = FileLayoutBits(screen, bitmap, header, stride);
-    WriteResult written = bits != NULL ? WriteFromBits(file, bits, info)
-                                       : WriteInBands(file, screen, bitmap, info, stride, rows);
+    WriteResult written = bits != NULL ? WriteFromBits(out, bits, info)
+                                       : WriteInBands(out, screen, bitmap, info, stride, rows);
     ReleaseDC(NULL, screen);
     if (written == kWritten)
         return out.Commit();
