@@ -9,6 +9,7 @@
 #include "foundation/string.h"
 #include "foundation/string_list.h"
 #include "foundation/whole_characters.h"
+#include "foundation/wide_text.h"
 #include "foundation/startup.h"
 #include "foundation/app.h"
 #include "foundation/dpi_scaling.h"

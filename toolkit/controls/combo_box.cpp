@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "../foundation/whole_characters.h"
 #include "../foundation/wide_text.h"
 #include "basic_control.h"
 
@@ -161,8 +162,12 @@ LPARAM ComboBox::DataOf(const String& text)
     return found == CB_ERR ? 0 : ItemData(found);
 }
 
+// Bytes of the item's text as the program reads it: under a multi-byte code
+// page the ANSI length may be only an upper bound.
 int ComboBox::ItemTextLength(int index)
 {
+    if (MostBytesPerUnit() > 1)
+        return static_cast<int>(ItemText(index).size());
     LRESULT length = SendMessageA(hwnd, CB_GETLBTEXTLEN, index, 0);
     return length == CB_ERR ? 0 : static_cast<int>(length);
 }

@@ -57,7 +57,7 @@ struct ComboBox : Control {
     LPARAM ItemData(int index);
     // The data of the first item FindString finds; 0 when none.
     LPARAM DataOf(const String& text);
-    // The item's text length; 0 outside the list.
+    // The length in bytes of the item's text; 0 outside the list.
     int ItemTextLength(int index);
     // The item's whole text, at any length; empty outside the list.
     String ItemText(int index);

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "basic_control.h"
+#include "../foundation/whole_characters.h"
+#include "../foundation/wide_text.h"
 
 static_assert(kListBoxStyle == (WS_CHILD | WS_VSCROLL | WS_BORDER | WS_TABSTOP |
                                 LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY),
@@ -48,30 +50,29 @@ LPARAM DataOfItem(HWND list, int found)
     return SendMessageA(list, LB_GETITEMDATA, found, 0);
 }
 
-int LengthOf(HWND list, int index)
-{
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-    return length == LB_ERR ? 0 : static_cast<int>(length);
-}
-
-// The length is asked first, so a text of any length comes back whole.
+// The length is asked first, so a text of any length comes back whole. The
+// wide messages count exactly; the ANSI length may be only an upper bound
+// under a multi-byte code page.
 String TextOf(HWND list, int index)
 {
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
     if (length <= 0)
         return String();
-    // Short texts, the most, need no buffer from the heap.
-    char small[256];
-    std::vector<char> large;
-    char* buffer = small;
-    if (static_cast<size_t>(length) >= sizeof small) {
-        large.assign(static_cast<size_t>(length) + 1, 0);
-        buffer = large.data();
-    }
-    LRESULT copied = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer));
+    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
+    LRESULT copied = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&buffer[0]));
     if (copied <= 0)
         return String();
-    return String(buffer, static_cast<size_t>(copied < length ? copied : length));
+    return AnsiFromWide(buffer.c_str(), static_cast<size_t>(copied < length ? copied : length));
+}
+
+// Bytes of the item's text as the program reads it.
+int LengthOf(HWND list, int index)
+{
+    if (MostBytesPerUnit() == 1) {
+        LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+        return length == LB_ERR ? 0 : static_cast<int>(length);
+    }
+    return static_cast<int>(TextOf(list, index).size());
 }
 
 // SendMessageA to no window answers 0, which must not pass for success.

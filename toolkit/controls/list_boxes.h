@@ -48,7 +48,7 @@ struct ListBox : Control {
     LPARAM ItemData(int index);
     // The data of the first item starting with the text; 0 when none does.
     LPARAM DataOf(const String& text);
-    // The item's text length (LB_GETTEXTLEN); 0 outside the list.
+    // The length in bytes of the item's text; 0 outside the list.
     int ItemTextLength(int index);
     // The item's whole text, at any length; empty outside the list.
     String ItemText(int index);

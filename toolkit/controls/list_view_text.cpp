@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include <vector>
 
 #include "foundation/control.h"
+#include "foundation/wide_text.h"
 
 LRESULT InsertListViewItem(HWND list, int place, const String& text, int image,
                            LVITEMA* inserted)
@@ -20,35 +20,21 @@ LRESULT InsertListViewItem(HWND list, int place, const String& text, int image,
     return index;
 }
 
+// LVM_GETITEMTEXTW answers the number of units copied: a text that fills the
+// buffer may have been cut, so the buffer grows until it fits (ReadWideText).
 String ListViewCellText(HWND list, int item, int column)
 {
     if (list == NULL || item < 0 || column < 0)
         return String();
-    // Most texts fit the first buffer, so most reads take one message. The
-    // answer is the number of bytes copied: a text that filled the buffer to
-    // its last byte may have been cut, and is asked again with a larger one.
-    char first[256];
-    std::vector<char> grown;
-    char* buffer = first;
-    size_t size = sizeof first;
-    for (;;) {
-        buffer[0] = '\0';
-        LVITEMA request = {};
+    return ReadWideText([&](wchar_t* buffer, int size, const wchar_t** answer) {
+        LVITEMW request = {};
         request.iSubItem = column;
         request.pszText = buffer;
-        request.cchTextMax = static_cast<int>(size);
-        LRESULT copied =
-            SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&request));
-        if (copied <= 0)
-            return String();
-        if (static_cast<size_t>(copied) < size - 1)
-            return String(buffer, static_cast<size_t>(copied));
-        if (size >= 0x10000000)
-            return String(buffer, size - 1);
-        size *= 4;
-        grown.assign(size, '\0');
-        buffer = grown.data();
-    }
+        request.cchTextMax = size;
+        LRESULT copied = SendMessageW(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request));
+        *answer = request.pszText;
+        return copied > 0;
+    });
 }
 
 bool SetListViewCellText(HWND list, int item, int column, const String& text)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "basic_control.h"
+#include "../foundation/wide_text.h"
 
 static_assert(kTabStyle == (WS_CHILD | WS_CLIPCHILDREN | WS_TABSTOP | TCS_MULTILINE),
               "tab control style");
@@ -343,30 +344,22 @@ bool TabPage::SetText(const String& newText)
     return SendMessageA(tabWindow, TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item)) != 0;
 }
 
-// TCM_GETITEMA reports no length: a text that fills the buffer may have been
-// cut (under the UTF-8 code page even inside a character), so it is read
-// again into a buffer four times the size until it fits with room to spare.
+// TCM_GETITEMW reports no length: the text is read through the wide message
+// into a buffer that grows until it fits (ReadWideText).
 String TabPage::Text()
 {
     if (index == -1)
         return String();
-    std::vector<char> buffer(256);
-    for (;;) {
-        buffer[0] = '\0';
-        TCITEMA read = {};
+    return ReadWideText([&](wchar_t* buffer, int size, const wchar_t** answer) {
+        TCITEMW read = {};
         read.mask = TCIF_TEXT;
-        read.pszText = buffer.data();
-        read.cchTextMax = static_cast<int>(buffer.size());
-        if (!SendMessageA(tabWindow, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&read)))
-            return String();
-        // The control may answer with a pointer to its own copy of the text.
-        if (read.pszText != buffer.data())
-            return String(read.pszText);
-        std::size_t length = strnlen(buffer.data(), buffer.size());
-        if (length + 1 < buffer.size() || buffer.size() >= 0x1000000)
-            return String(buffer.data(), length);
-        buffer.assign(buffer.size() * 4, '\0');
-    }
+        read.pszText = buffer;
+        read.cchTextMax = size;
+        if (!SendMessageW(tabWindow, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&read)))
+            return false;
+        *answer = read.pszText;
+        return true;
+    });
 }
 
 void TabPage::AttachControl(Control& attached)

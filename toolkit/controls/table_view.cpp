@@ -3,6 +3,7 @@
 #include "../foundation/dpi_scaling.h"
 #include "basic_control.h"
 #include "list_view_text.h"
+#include "../foundation/wide_text.h"
 
 static_assert(kTableViewStyle == (WS_CHILD | WS_TABSTOP | LVS_SHAREIMAGELISTS | LVS_REPORT),
               "table style");
@@ -53,6 +54,35 @@ TableColumn::TableColumn() : column(), index(-1), table(NULL) {}
 bool TableColumn::Delete()
 {
     return table != NULL && index >= 0 && SendMessageA(table, LVM_DELETECOLUMN, index, 0) != 0;
+}
+
+String TableColumn::Title()
+{
+    HWND header = table != NULL && index >= 0
+                      ? reinterpret_cast<HWND>(SendMessageA(table, LVM_GETHEADER, 0, 0))
+                      : NULL;
+    if (header == NULL)
+        return String();
+    return ReadWideText([&](wchar_t* buffer, int size, const wchar_t** answer) {
+        HDITEMW item = {};
+        item.mask = HDI_TEXT;
+        item.pszText = buffer;
+        item.cchTextMax = size;
+        if (!SendMessageW(header, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&item)))
+            return false;
+        *answer = item.pszText;
+        return true;
+    });
+}
+
+bool TableColumn::SetTitle(const String& title)
+{
+    if (table == NULL || index < 0)
+        return false;
+    LVCOLUMNA changed = {};
+    changed.mask = LVCF_TEXT;
+    changed.pszText = const_cast<char*>(title.CStr());
+    return SendMessageA(table, LVM_SETCOLUMNA, index, reinterpret_cast<LPARAM>(&changed)) != 0;
 }
 
 bool TableColumn::SetWidth(int width)

@@ -30,6 +30,11 @@ struct TableColumn {
     bool SetWidth(int width);
     // The width in pixels (LVM_GETCOLUMNWIDTH); 0 for no column.
     int Width();
+    // The title its header shows, read through the header's wide message
+    // (HDM_GETITEMW), whole at any length; empty for no column.
+    String Title();
+    // Replaces the title (LVM_SETCOLUMNA); false for no column.
+    bool SetTitle(const String& title);
 };
 
 // One row of a table, returned by value. It names the row by the index it had

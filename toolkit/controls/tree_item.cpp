@@ -1,8 +1,6 @@
 #include "tree_item.h"
 
-#include <string.h>
-
-#include <vector>
+#include "../foundation/wide_text.h"
 
 namespace {
 
@@ -13,22 +11,6 @@ bool IsRealItem(HTREEITEM item)
 {
     return item != NULL && item != TVI_ROOT && item != TVI_FIRST && item != TVI_LAST &&
            item != TVI_SORT;
-}
-
-// Fills the item's text into the buffer and its data word; false when the
-// tree has no such item.
-bool GetItem(HWND tree, HTREEITEM item, char* buffer, int size, LPARAM* data)
-{
-    TVITEMA request = {};
-    request.mask = TVIF_TEXT | TVIF_PARAM | TVIF_HANDLE;
-    request.hItem = item;
-    request.pszText = buffer;
-    request.cchTextMax = size;
-    buffer[0] = 0;
-    if (!SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request)))
-        return false;
-    *data = request.lParam;
-    return true;
 }
 
 }  // namespace
@@ -51,36 +33,34 @@ HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, const String& text, LPARAM
         SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-// TVM_GETITEMA copies at most the buffer's size and reports no length, so a
-// text that fills the buffer is read again into one twice the size until it
-// fits with room to spare. Most texts fit the first, stack-held buffer.
+// TVM_GETITEMW copies at most the buffer's size and reports no length: the
+// text is read through the wide message into a buffer that grows until it
+// fits (ReadWideText), and the data word comes with the last read.
 bool ReadTreeItem(HWND tree, HTREEITEM item, String* text, LPARAM* data)
 {
-    LPARAM word = 0;
     if (text != NULL)
         text->clear();
     if (data != NULL)
         *data = 0;
     if (tree == NULL || !IsRealItem(item))
         return false;
-    char first[1024];
-    if (!GetItem(tree, item, first, sizeof first, &word))
+    bool found = false;
+    LPARAM word = 0;
+    String read = ReadWideText([&](wchar_t* buffer, int size, const wchar_t** answer) {
+        TVITEMW request = {};
+        request.mask = TVIF_TEXT | TVIF_PARAM | TVIF_HANDLE;
+        request.hItem = item;
+        request.pszText = buffer;
+        request.cchTextMax = size;
+        found = SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&request)) != 0;
+        word = request.lParam;
+        *answer = request.pszText;
+        return found;
+    });
+    if (!found)
         return false;
-    size_t length = strnlen(first, sizeof first);
-    if (length + 1 < sizeof first) {
-        if (text != NULL)
-            text->assign(first, length);
-    } else {
-        std::vector<char> buffer(sizeof first);
-        do {
-            buffer.assign(buffer.size() * 2, 0);
-            if (!GetItem(tree, item, buffer.data(), static_cast<int>(buffer.size()), &word))
-                return false;
-            length = strnlen(buffer.data(), buffer.size());
-        } while (length + 1 >= buffer.size());
-        if (text != NULL)
-            text->assign(buffer.data(), length);
-    }
+    if (text != NULL)
+        *text = read;
     if (data != NULL)
         *data = word;
     return true;

@@ -213,9 +213,11 @@ bool WindowBackColor(HWND window, COLORREF* colour)
 // rich edit control does), and a window gives nothing when its text does not
 // fit: under a multi-byte code page the buffer has room for the most bytes
 // the characters can take.
+// The wide length counts UTF-16 units, and no unit takes more than
+// MostBytesPerUnit bytes: the buffer has room for the whole ANSI text.
 String Control::GetTextValue()
 {
-    int length = GetTextLengthValue();
+    int length = GetWindowTextLengthW(hwnd);
     if (length <= 0)
         return String();
     std::size_t room = static_cast<std::size_t>(length) * MostBytesPerUnit() + 1;
@@ -320,9 +322,14 @@ void Control::SetEnabledValue(bool enabled)
     EnableWindow(hwnd, enabled ? TRUE : FALSE);
 }
 
+// Under a single-byte code page GetWindowTextLengthA is the byte count.
+// Under UTF-8 or a double-byte code page it may be only an upper bound, or
+// (a rich edit window's) the count of characters: the text is read instead.
 int Control::GetTextLengthValue()
 {
-    return GetWindowTextLengthA(hwnd);
+    if (MostBytesPerUnit() == 1)
+        return GetWindowTextLengthA(hwnd);
+    return static_cast<int>(GetTextValue().size());
 }
 
 // GetDC of null would be the whole screen's device context.

@@ -65,7 +65,8 @@ struct Control {
     Property<Control, bool> Visible;
     // IsWindowEnabled / EnableWindow.
     Property<Control, bool> Enabled;
-    // Read only: GetWindowTextLengthA.
+    // Read only: the length in bytes of Text (GetWindowTextLengthA under a
+    // single-byte code page, the text's own size under a multi-byte one).
     Property<Control, int> TextLength;
     // Read only: GetDC of the window; the reader releases it (ReleaseDC).
     Property<Control, HDC> DC;

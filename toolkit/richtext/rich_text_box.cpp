@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../foundation/dpi_scaling.h"
+#include "../foundation/wide_text.h"
 #include "rtf_pieces_core.h"
 
 namespace {
@@ -339,6 +340,9 @@ void RichTextBox::SetRichText(const String& text)
         StreamIntoRichEdit(hwnd, text.data(), text.size());
 }
 
+// The control counts positions in UTF-16 units; the program counts bytes of
+// the String it reads (see wide_text.h). A position of the control becomes
+// bytes over the window text, read at the time of the call.
 CHARRANGE RichTextBox::Selection()
 {
     CHARRANGE range = {0, 0};
@@ -347,25 +351,57 @@ CHARRANGE RichTextBox::Selection()
     return range;
 }
 
-// The characters between the selection's ends, taken from the window text.
-String RichTextBox::GetSelectedText()
+int RichTextBox::BytesOf(const String& text, LONG units)
+{
+    if (units < 0)
+        return units;
+    return static_cast<int>(BytesFromUnits(text, static_cast<std::size_t>(units)));
+}
+
+int RichTextBox::ByteOffset(LONG units)
+{
+    if (units <= 0)
+        return units;
+    return BytesOf(Text.Read(), units);
+}
+
+LONG RichTextBox::UnitOffset(int bytes)
+{
+    if (bytes <= 0)
+        return bytes;
+    return static_cast<LONG>(UnitsFromBytes(Text.Read(), static_cast<std::size_t>(bytes)));
+}
+
+// The selection's ends in bytes of the window text.
+CHARRANGE RichTextBox::SelectionBytes(const String& text)
 {
     CHARRANGE range = Selection();
+    range.cpMin = BytesOf(text, range.cpMin);
+    range.cpMax = BytesOf(text, range.cpMax);
+    return range;
+}
+
+// The bytes between the selection's ends, taken from the window text.
+String RichTextBox::GetSelectedText()
+{
+    String text = Text.Read();
+    CHARRANGE range = SelectionBytes(text);
     if (range.cpMax <= range.cpMin || range.cpMin < 0)
         return String();
-    String text = Text.Read();
     if (static_cast<std::size_t>(range.cpMin) >= text.size())
         return String();
     return String(text.substr(static_cast<std::size_t>(range.cpMin),
                               static_cast<std::size_t>(range.cpMax - range.cpMin)));
 }
 
-// EM_REPLACESEL, then EM_SETSEL over the inserted text.
+// EM_REPLACESEL, then EM_SETSEL over the inserted text (as many units as
+// the text makes).
 void RichTextBox::SetSelectedText(const String& text)
 {
     CHARRANGE before = Selection();
     ReplaceSelection(text);
-    SendMessageA(hwnd, EM_SETSEL, before.cpMin, before.cpMin + text.Length.Read());
+    LONG units = static_cast<LONG>(WideFromAnsi(text).size());
+    SendMessageA(hwnd, EM_SETSEL, before.cpMin, before.cpMin + units);
 }
 
 bool RichTextBox::GetHasSelection()
@@ -376,29 +412,39 @@ bool RichTextBox::GetHasSelection()
 
 int RichTextBox::GetSelectionStart()
 {
-    return Selection().cpMin;
+    return SelectionBytes(Text.Read()).cpMin;
 }
 
 int RichTextBox::GetSelectionEnd()
 {
-    return Selection().cpMax;
+    return SelectionBytes(Text.Read()).cpMax;
 }
 
 int RichTextBox::GetSelectionLength()
 {
-    CHARRANGE range = Selection();
+    CHARRANGE range = SelectionBytes(Text.Read());
     return range.cpMax - range.cpMin;
 }
 
 int RichTextBox::GetCaretPosition()
 {
-    return Selection().cpMin;
+    return ByteOffset(Selection().cpMin);
+}
+
+void RichTextBox::Select(int start, int end)
+{
+    String text = Text.Read();
+    CHARRANGE range;
+    range.cpMin = start <= 0 ? 0 : static_cast<LONG>(UnitsFromBytes(text, static_cast<std::size_t>(start)));
+    range.cpMax = end < 0 ? -1 : static_cast<LONG>(UnitsFromBytes(text, static_cast<std::size_t>(end)));
+    SendMessageA(hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
 // EM_SETSEL with both ends at the position.
 void RichTextBox::SetCaretPosition(int position)
 {
-    SendMessageA(hwnd, EM_SETSEL, position, position);
+    LONG units = UnitOffset(position);
+    SendMessageA(hwnd, EM_SETSEL, units, units);
 }
 
 int RichTextBox::GetLineCount()
@@ -429,7 +475,8 @@ int RichTextBox::CharFromPoint(int x, int y)
     if (hwnd == NULL)
         return 0;
     POINTL point = {x, y};
-    return static_cast<int>(SendMessageA(hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&point)));
+    return ByteOffset(
+        static_cast<LONG>(SendMessageA(hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&point))));
 }
 
 int RichTextBox::GetFirstVisibleChar()
@@ -562,18 +609,24 @@ void RichTextBox::ReplaceSelection(const String& text)
 
 int RichTextBox::LineStart(int line)
 {
-    return static_cast<int>(SendMessageA(hwnd, EM_LINEINDEX, line, 0));
+    return ByteOffset(static_cast<LONG>(SendMessageA(hwnd, EM_LINEINDEX, line, 0)));
 }
 
-// EM_LINELENGTH takes a character of the line, here its first.
+// EM_LINELENGTH takes a character of the line, here its first; the length
+// in bytes is the distance between the line's ends in the window text.
 int RichTextBox::LineLength(int line)
 {
-    return static_cast<int>(SendMessageA(hwnd, EM_LINELENGTH, LineStart(line), 0));
+    LONG start = static_cast<LONG>(SendMessageA(hwnd, EM_LINEINDEX, line, 0));
+    if (start < 0)
+        return 0;
+    LONG units = static_cast<LONG>(SendMessageA(hwnd, EM_LINELENGTH, start, 0));
+    String text = Text.Read();
+    return BytesOf(text, start + units) - BytesOf(text, start);
 }
 
 int RichTextBox::LineFromChar(int position)
 {
-    return static_cast<int>(SendMessageA(hwnd, EM_LINEFROMCHAR, position, 0));
+    return static_cast<int>(SendMessageA(hwnd, EM_LINEFROMCHAR, UnitOffset(position), 0));
 }
 
 void RichTextBox::Undo()
@@ -581,31 +634,38 @@ void RichTextBox::Undo()
     SendMessageA(hwnd, EM_UNDO, 0, 0);
 }
 
-// EM_FINDTEXTEX downwards over [start, end); -1 when the text is longer than the range.
-int RichTextBox::FindInRange(const String& text, int start, int end, bool wholeWord)
+// EM_FINDTEXTEXW downwards over the control's units [start, end) (end -1:
+// to the end of the text), the text given as UTF-16: the ANSI message does
+// not find a text of a multi-byte code page. The match's start in bytes;
+// -1 when none, or when the text is longer than the range.
+int RichTextBox::FindInRange(const String& text, LONG start, LONG end, bool wholeWord)
 {
-    if (hwnd == NULL || text.Length.Read() > end - start)
+    std::wstring wide = WideFromAnsi(text);
+    if (hwnd == NULL || (end >= 0 && static_cast<LONG>(wide.size()) > end - start))
         return -1;
-    FINDTEXTEXA find;
+    FINDTEXTEXW find;
     ZeroMemory(&find, sizeof find);
     find.chrg.cpMin = start;
     find.chrg.cpMax = end;
-    find.lpstrText = const_cast<char*>(text.CStr());
+    find.lpstrText = wide.c_str();
     WPARAM flags = wholeWord ? FR_DOWN | FR_WHOLEWORD : FR_DOWN;
-    return static_cast<int>(SendMessageA(hwnd, EM_FINDTEXTEX, flags, reinterpret_cast<LPARAM>(&find)));
+    LONG found = static_cast<LONG>(
+        SendMessageA(hwnd, EM_FINDTEXTEXW, flags, reinterpret_cast<LPARAM>(&find)));
+    return ByteOffset(found);
 }
 
 int RichTextBox::Find(const String& text, bool wholeWord)
 {
-    return FindInRange(text, 0, GetWindowTextLengthA(hwnd), wholeWord);
+    return FindInRange(text, 0, -1, wholeWord);
 }
 
 int RichTextBox::FindInLine(const String& text, int line, bool wholeWord)
 {
-    int start = LineStart(line);
+    LONG start = static_cast<LONG>(SendMessageA(hwnd, EM_LINEINDEX, line, 0));
     if (start < 0)
         return -1;
-    return FindInRange(text, start, start + LineLength(line), wholeWord);
+    LONG units = static_cast<LONG>(SendMessageA(hwnd, EM_LINELENGTH, start, 0));
+    return FindInRange(text, start, start + units, wholeWord);
 }
 
 // The file's size in text mode is an upper bound of what a read gives: CR LF

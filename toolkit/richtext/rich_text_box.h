@@ -30,8 +30,10 @@ bool StreamIntoRichEdit(HWND window, const char* text, std::size_t length);
 bool StreamIntoRichEditInPieces(HWND window, const std::string& text, std::size_t pieceSize);
 
 // A rich edit window with the selection, line, search and formatting
-// operations of the control. Positions are character positions as the control
-// counts them (a paragraph break counts as the "\r\n" the window text holds).
+// operations of the control. Positions and lengths count bytes of the window
+// text as the program reads it (Text), in every code page: under UTF-8 "ü"
+// is two bytes, and a paragraph break counts as the "\r\n" the text holds.
+// The control itself counts UTF-16 units; the conversion is made on each call.
 struct RichTextBox : Control {
     // Read: the window text (plain, as the control shows it). Write: replaces
     // the content; text beginning with "{\rtf" is read as an RTF document. A
@@ -99,6 +101,9 @@ struct RichTextBox : Control {
     void ShowSelection();
     // EM_REPLACESEL.
     void ReplaceSelection(const String& text);
+    // Selects the bytes from start up to end (EM_EXSETSEL); an end of -1
+    // selects to the end of the text.
+    void Select(int start, int end);
     // First character of the line (EM_LINEINDEX), its length, the line of a position.
     int LineStart(int line);
     int LineLength(int line);
@@ -124,7 +129,12 @@ private:
     void SetCharacterColor(COLORREF color, WPARAM range);
     void SetCharacterEffect(DWORD effect);
     CHARRANGE Selection();
-    int FindInRange(const String& text, int start, int end, bool wholeWord);
+    int FindInRange(const String& text, LONG start, LONG end, bool wholeWord);
+    // Positions of the control (UTF-16 units) in bytes of the window text, and back.
+    static int BytesOf(const String& text, LONG units);
+    int ByteOffset(LONG units);
+    LONG UnitOffset(int bytes);
+    CHARRANGE SelectionBytes(const String& text);
     int CharFromPoint(int x, int y);
 
     String GetRichText();
