@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include "rtf_builders_core.h"
-#include "rtf_unicode_core.h"
+#include "rtf_code_page.h"
 
+// The document declares the code page the program runs in; its text is
+// ASCII with Unicode escapes whichever it is.
 String RtfHeader()
 {
-    return String(rtfcore::Header());
+    return String(rtfcore::Header(GetACP()));
 }
 
 String RtfEnd()
@@ -70,11 +72,8 @@ String RtfLink(const String& shownText, const String& target)
     return String(rtfcore::Link(shownText, target));
 }
 
-// The characters beyond ASCII as Unicode escapes under the UTF-8 code page,
-// as RtfFromMarkup writes them.
+// The characters beyond ASCII as Unicode escapes, as RtfFromMarkup writes them.
 String RtfPlainText(const String& text)
 {
-    if (GetACP() == CP_UTF8)
-        return String(rtfcore::EscapeUtf8(rtfcore::PlainText(text)));
-    return String(rtfcore::PlainText(text));
+    return RtfInEveryCodePage(text, [](const std::string& plain) { return rtfcore::PlainText(plain); });
 }

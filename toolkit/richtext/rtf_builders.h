@@ -9,7 +9,8 @@
 
 #include "foundation/string.h"
 
-// Code page 1252, Arial, colours 1 red, 2 green, 3 blue; 10-point text ("\fs20 ").
+// The program's ANSI code page ("\ansicpg" and GetACP()), Arial, colours 1
+// red, 2 green, 3 blue; 10-point text ("\fs20 ").
 String RtfHeader();
 String RtfEnd();
 // `count` paragraph breaks ("\par" each) and a closing blank; empty for 0 or less.
@@ -28,8 +29,8 @@ String RtfCentre(const String& text);
 // A hyperlink field to `target` showing `shownText` red and underlined.
 String RtfLink(const String& shownText, const String& target);
 // The text as it stands, for text that is not markup (a title a user wrote):
-// backslashes and braces escaped, line breaks as paragraph breaks, and under
-// the UTF-8 code page the characters beyond ASCII escaped as RtfFromMarkup does.
+// backslashes and braces escaped, line breaks as paragraph breaks, and the
+// characters beyond ASCII escaped as RtfFromMarkup does, in every code page.
 String RtfPlainText(const String& text);
 
 #endif

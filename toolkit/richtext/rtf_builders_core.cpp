@@ -30,6 +30,14 @@ std::string Header()
     return kHeader;
 }
 
+std::string Header(unsigned codePage)
+{
+    std::string header = kHeader;
+    const std::string declared = "\\ansicpg1252";
+    header.replace(header.find(declared), declared.size(), "\\ansicpg" + std::to_string(codePage));
+    return header;
+}
+
 std::string End()
 {
     return "}";

@@ -11,6 +11,8 @@ namespace rtfcore {
 // of red, green and blue, 10-point text. It ends with the blank that closes
 // its last control word, so a body beginning with a digit or a blank keeps it.
 std::string Header();
+// The same header declaring another ANSI code page ("\ansicpg" and the number).
+std::string Header(unsigned codePage);
 // "}"
 std::string End();
 // `count` paragraph breaks and a closing blank; nothing for a count of 0 or less.

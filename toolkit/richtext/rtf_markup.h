@@ -10,9 +10,10 @@
 // underline on and off; <CENTER> and <RIGHT> align the paragraphs from there
 // on and their closing tags are dropped. Tags are recognised in all upper or
 // all lower case only; everything else is text. A lone CR stays in the body
-// (an RTF reader skips it). Under the UTF-8 code page (GetACP() 65001) every
-// character beyond ASCII is written as a Unicode escape ("\u233?" for "é"),
-// so that the rich edit control shows it; otherwise the bytes stay as they are.
+// (an RTF reader skips it). Every character beyond ASCII, read in the
+// program's ANSI code page (UTF-8 under the manifest, 1251, 932, ...), is
+// written as a Unicode escape ("\u233?" for "é"), so that the rich edit
+// control shows it under every code page.
 String RtfFromMarkup(const String& markup);
 
 #endif
