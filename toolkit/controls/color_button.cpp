@@ -41,10 +41,9 @@ bool DescribeColorButton(HWND window, int number, DrawnPart* part)
     SwatchColour* kept = WindowColour(window);
     if (number != 0 || kept == NULL)
         return false;
-    char caption[256] = "";
-    GetWindowTextA(window, caption, sizeof caption);
+    String caption = Control(window).Text;
     part->value = ColorInWords(kept->colour);
-    part->name = String(caption[0] != '\0' ? caption : kColorButtonName) + ": " + part->value;
+    part->name = String(!caption.empty() ? caption : String(kColorButtonName)) + ": " + part->value;
     return true;
 }
 

@@ -53,9 +53,8 @@ int GridRowCount(HWND table)
 bool DescribeGridRow(HWND table, int number, DrawnPart* part)
 {
     if (number == 0) {
-        char caption[256] = "";
-        GetWindowTextA(GetParent(table), caption, sizeof caption);
-        part->name = caption[0] != '\0' ? caption : kPropertyGridName;
+        String caption = Control(GetParent(table)).Text;
+        part->name = !caption.empty() ? caption : String(kPropertyGridName);
         return true;
     }
     int item = number - 1;

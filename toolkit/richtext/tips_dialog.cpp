@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "../foundation/subclass_data.h"
+#include "../foundation/whole_characters.h"
 #include "../system/accessible_names.h"
 #include "../system/replacing_file.h"
 #include "rtf_builders.h"
@@ -295,7 +296,11 @@ bool TipsDialog::SaveTips(const String& path, int position)
     ReplacingFile out(path);
     bool written = WriteAll(out, TipsFileHeader(position == -1 ? current : position));
     for (std::size_t i = 0; written && i < tips.size(); ++i)
-        written = WriteAll(out, TipsFileRecord(tips[i].title, tips[i].text));
+        // Each field holds at most kTipFieldSize - 1 bytes: a longer text is
+        // cut here at a whole character of the program's code page (the
+        // record's own cut knows only UTF-8).
+        written = WriteAll(out, TipsFileRecord(WholeCharactersPrefix(tips[i].title, kTipFieldSize - 1),
+                                                WholeCharactersPrefix(tips[i].text, kTipFieldSize - 1)));
     return written && out.Commit();
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "../foundation/control.h"
+#include "../foundation/whole_characters.h"
 
 FileDialog::FileDialog() : flags(0), owner(NULL)
 {
@@ -46,10 +47,10 @@ void FileDialog::BuildFilter()
 void FileDialog::Prepare(const String& initialName, DWORD dialogFlags)
 {
     BuildFilter();
-    // A longer name is cut so that it and its zero fit the buffer.
-    std::size_t length = initialName.size();
-    if (length > sizeof fileBuffer - 1)
-        length = sizeof fileBuffer - 1;
+    // A longer name is cut, at a whole character, so that it and its zero
+    // fit the buffer.
+    std::size_t length =
+        WholeCharactersLength(initialName.data(), initialName.size(), sizeof fileBuffer - 1);
     std::memcpy(fileBuffer, initialName.data(), length);
     fileBuffer[length] = '\0';
 
