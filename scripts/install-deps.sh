@@ -13,7 +13,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok install
 for p in g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev \
          g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev \
          wine wine32:i386 wine64 xvfb xauth cmake googletest g++ make \
-         imagemagick espeak-ng fonts-noto-color-emoji fonts-liberation fonts-wine python3-pil zip unzip \
+         imagemagick espeak-ng locales fonts-noto-color-emoji fonts-liberation fonts-wine python3-pil zip unzip \
          clang libclang-rt-dev; do
     have_pkg "$p" || need="$need $p"
 done
