@@ -229,6 +229,9 @@ TEST_F(GameFolderTest, HelpCreditsAndSpeechProgramAreBesideTheGame)
     EXPECT_NE(std::string::npos, credits.find("Noto Color Emoji"));
     EXPECT_NE(std::string::npos, credits.find("SIL Open Font License"));
     EXPECT_NE(std::string::npos, credits.find("eSpeak NG"));
+    // The compiler's runtime is linked into the programs: its notices ship.
+    EXPECT_NE(std::string::npos, credits.find("GCC Runtime Library Exception"));
+    EXPECT_NE(std::string::npos, credits.find("winpthreads"));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("espeak\\espeak.exe"));
     // The drawing script stays in the source tree.
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("make_content.py"));
