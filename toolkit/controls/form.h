@@ -176,6 +176,32 @@ struct Form : Control {
     bool ModifyTrayIcon(const IconObject& trayIcon, const String& tip);
     // Removes the icon; false when it was not shown or the shell refused.
     bool RemoveTrayIcon();
+    // Shows the form modally over `owner` (or over nothing) and returns the
+    // value given to EndModal. Meanwhile the owner is disabled, the form
+    // owned by it and shown in front with its first tab-stop control
+    // focused, and the thread's messages handled, the form's keys through
+    // the dialog manager (Tab, arrows, Enter, Esc). Esc, the close box and
+    // a button of identifier IDCANCEL send IDCANCEL to the form's
+    // procedure, and end the form with IDCANCEL unless the procedure ended
+    // it otherwise. When it ends the owner is enabled and active again and
+    // the form hidden (not destroyed, so it can be shown again). A modal
+    // form may show another. -1 when the form has no window, is modal
+    // already, or is destroyed while shown; a WM_QUIT received meanwhile
+    // ends it and is posted again for the program's own loop.
+    //
+    //     INT_PTR CALLBACK SettingsProc(HWND window, UINT message, WPARAM wParam, LPARAM)
+    //     {
+    //         if (message == WM_COMMAND && LOWORD(wParam) == IDOK)
+    //             AsForm(Control(window)).EndModal(IDOK);
+    //         return FALSE;
+    //     }
+    //     ...
+    //     settings.DialogProcedure = SettingsProc;
+    //     if (settings.ShowModal(mainForm) == IDOK) ...
+    INT_PTR ShowModal(const Control& owner = Control());
+    // Ends the modal showing with the value ShowModal returns; false when
+    // the form is not shown modally or has ended already.
+    bool EndModal(INT_PTR value);
 
 protected:
     // The member values a form starts with, its properties bound to itself;
