@@ -540,3 +540,32 @@ TEST_F(FormTest, DestroyedFormTakesItsTrayIconAlong)
 }
 
 }  // namespace
+
+// The first tab-stop control has the focus when a form shows, whether the
+// form was visible when made (the controls come after it) or shown later;
+// a control the program focused itself keeps it.
+TEST(FormFirstFocusTest, TheFirstTabStopControlHasTheFocusWhenTheFormShows)
+{
+    const struct { const char* name; bool visibleAtCreate; bool programFocuses; } cases[] = {
+        {"visible when made", true, false},
+        {"shown later", false, false},
+        {"the program's own focus", true, true},
+    };
+    for (const auto& c : cases) {
+        Form form("focus", 20, 20, 240, 120, kFormDialog, true, c.visibleAtCreate);
+        Label label("Name", 1, 10, 10, 60, 20, form);
+        TextBox first("", 3, 80, 10, 120, 22, form, true, true, false, false, WS_EX_CLIENTEDGE);
+        TextBox second("", 4, 80, 40, 120, 22, form, true, true, false, false, WS_EX_CLIENTEDGE);
+        if (c.programFocuses)
+            SetFocus(second.hwnd);
+        PumpMessages();
+        if (!c.visibleAtCreate) {
+            form.Show();
+            SetForegroundWindow(form.hwnd);
+            PumpMessages();
+        }
+        EXPECT_EQ(GetFocus(), c.programFocuses ? second.hwnd : first.hwnd) << c.name;
+        DestroyWindow(form.hwnd);
+        PumpMessages();
+    }
+}

@@ -121,7 +121,58 @@ bool Form::Create(const String& caption, int x, int y, int width, int height, DW
         Minimise();
     if (visible)
         ShowWindow(hwnd, SW_SHOW);
+    if (!child)
+        GiveFirstControlTheFocus(hwnd);
     return true;
+}
+
+// ---- the first focus ----
+
+namespace {
+
+const UINT_PTR kFirstFocusSubclassId = 0x57464F43;  // "WFOC"
+
+// Posted to the form to give the focus once its controls exist.
+UINT FirstFocusMessage()
+{
+    static const UINT message = RegisterWindowMessageA("WickerFormFirstFocus");
+    return message;
+}
+
+// Waits until the form is shown and active with nothing of it focused, then
+// focuses its first tab-stop control and goes. The program makes its
+// controls after the form, so the focus is given from a posted message,
+// which the loop handles when they exist, and again whenever the form shows
+// or is activated until it has been given.
+LRESULT CALLBACK FirstFocusProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR)
+{
+    if (message == FirstFocusMessage()) {
+        if (!IsWindowVisible(window) || GetActiveWindow() != window)
+            return 0;
+        HWND focus = GetFocus();
+        if (focus == NULL || focus == window) {
+            HWND first = GetNextDlgTabItem(window, NULL, FALSE);
+            if (first != NULL && IsChild(window, first))
+                SetFocus(first);
+        }
+        RemoveWindowSubclass(window, FirstFocusProc, kFirstFocusSubclassId);
+        return 0;
+    }
+    if ((message == WM_SHOWWINDOW && wParam) || (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE))
+        PostMessageA(window, FirstFocusMessage(), 0, 0);
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, FirstFocusProc, kFirstFocusSubclassId);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void GiveFirstControlTheFocus(HWND form)
+{
+    if (form == NULL || !SetWindowSubclass(form, FirstFocusProc, kFirstFocusSubclassId, 0))
+        return;
+    PostMessageA(form, FirstFocusMessage(), 0, 0);
 }
 
 // ---- show states ----

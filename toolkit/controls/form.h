@@ -221,4 +221,11 @@ private:
 // A form viewing the control's window (and its parent); no window is created.
 Form AsForm(const Control& control);
 
+// Gives the form's first tab-stop control the focus when the form is first
+// shown and active with nothing of it focused, as a dialog box's first
+// control has it: Create calls it for every top-level form, after which the
+// program makes the controls. Nothing is done when something already has
+// the focus by then.
+void GiveFirstControlTheFocus(HWND form);
+
 #endif
