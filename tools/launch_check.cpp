@@ -2,7 +2,10 @@
 // and reports whether the program came up and ended cleanly. By default the
 // program is the game, tuckle.exe, whose caption starts "Tuckle's - ".
 //
-// Usage: launch_check.exe <folder> [<program> <caption start>]
+// Usage: launch_check.exe <folder> [<program> <caption start> [<command>]]
+// With a command identifier the window is asked to end by that WM_COMMAND
+// (a program whose close box only hides it, such as a tray utility) instead
+// of WM_CLOSE.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,7 +17,7 @@
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: launch_check <folder> [<program> <caption start>]\n");
+        std::fprintf(stderr, "usage: launch_check <folder> [<program> <caption start> [<command>]]\n");
         return 2;
     }
     std::string folder = argv[1];
@@ -42,7 +45,10 @@ int main(int argc, char** argv)
         char caption[128] = "";
         GetWindowTextA(window, caption, sizeof caption);
         std::printf("launch check: \"%s\" is up\n", caption);
-        PostMessageA(window, WM_CLOSE, 0, 0);
+        if (argc > 4)
+            PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[4])), 0);
+        else
+            PostMessageA(window, WM_CLOSE, 0, 0);
     } else {
         std::printf("launch check: the main window did not appear\n");
         status = 1;
