@@ -14,14 +14,14 @@ import subprocess
 import sys
 
 
-def recipe_files(readme):
-    """The files of the README's recipe: {name: text}."""
+def recipe_files(readme, kind="recipe"):
+    """The README's code blocks of a kind ("recipe", "compiled"): {name: text}."""
     files = {}
     current = None
     indent = None
     lines = []
     for line in open(readme, encoding="utf-8").read().split("\n"):
-        marker = re.match(r"^<!-- recipe: (\S+) -->$", line)
+        marker = re.match(r"^<!-- " + kind + r": (\S+) -->$", line)
         if marker:
             if current:
                 files[current] = "\n".join(lines).rstrip("\n") + "\n"
