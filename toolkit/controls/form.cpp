@@ -151,11 +151,8 @@ LRESULT CALLBACK FirstFocusProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (!IsWindowVisible(window) || GetActiveWindow() != window)
             return 0;
         HWND focus = GetFocus();
-        if (focus == NULL || focus == window) {
-            HWND first = GetNextDlgTabItem(window, NULL, FALSE);
-            if (first != NULL && IsChild(window, first))
-                SetFocus(first);
-        }
+        if (focus == NULL || focus == window)
+            FocusFirstTabStop(window);
         RemoveWindowSubclass(window, FirstFocusProc, kFirstFocusSubclassId);
         return 0;
     }
@@ -167,6 +164,15 @@ LRESULT CALLBACK FirstFocusProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 }  // namespace
+
+bool FocusFirstTabStop(HWND form)
+{
+    HWND first = GetNextDlgTabItem(form, NULL, FALSE);
+    if (first == NULL || !IsChild(form, first))
+        return false;
+    SetFocus(first);
+    return true;
+}
 
 void GiveFirstControlTheFocus(HWND form)
 {

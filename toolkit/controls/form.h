@@ -228,4 +228,8 @@ Form AsForm(const Control& control);
 // the focus by then.
 void GiveFirstControlTheFocus(HWND form);
 
+// Focuses the form's first tab-stop control now (GetNextDlgTabItem); false
+// when the form has none.
+bool FocusFirstTabStop(HWND form);
+
 #endif

@@ -60,17 +60,6 @@ LRESULT CALLBACK ModalFormProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-// The first control of the form that takes the focus by the Tab key, as a
-// dialog box gives it the focus when it shows.
-void FocusFirstControl(HWND form)
-{
-    HWND first = GetNextDlgTabItem(form, NULL, FALSE);
-    if (first != NULL && IsChild(form, first))
-        SetFocus(first);
-    else
-        SetFocus(form);
-}
-
 }  // namespace
 
 INT_PTR Form::ShowModal(const Control& owner)
@@ -97,7 +86,9 @@ INT_PTR Form::ShowModal(const Control& owner)
     }
     ShowWindow(form, SW_SHOW);
     SetForegroundWindow(form);
-    FocusFirstControl(form);
+    // As a dialog box gives it the focus when it shows.
+    if (!FocusFirstTabStop(form))
+        SetFocus(form);
 
     // Messages of every window of the thread are handled, the keys of the
     // form's controls through the dialog manager (Tab, arrows, Enter, Esc);

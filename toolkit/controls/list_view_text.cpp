@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-
 #include "foundation/control.h"
 #include "foundation/wide_text.h"
 

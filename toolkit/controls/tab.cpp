@@ -1,8 +1,6 @@
 #include "tab.h"
 
-#include <cstring>
 #include <utility>
-#include <vector>
 
 #include "basic_control.h"
 #include "../foundation/wide_text.h"

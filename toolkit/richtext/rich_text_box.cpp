@@ -365,11 +365,18 @@ int RichTextBox::ByteOffset(LONG units)
     return BytesOf(Text.Read(), units);
 }
 
+LONG RichTextBox::UnitsOf(const String& text, int bytes)
+{
+    if (bytes <= 0)
+        return bytes;
+    return static_cast<LONG>(UnitsFromBytes(text, static_cast<std::size_t>(bytes)));
+}
+
 LONG RichTextBox::UnitOffset(int bytes)
 {
     if (bytes <= 0)
         return bytes;
-    return static_cast<LONG>(UnitsFromBytes(Text.Read(), static_cast<std::size_t>(bytes)));
+    return UnitsOf(Text.Read(), bytes);
 }
 
 // The selection's ends in bytes of the window text.
@@ -435,8 +442,8 @@ void RichTextBox::Select(int start, int end)
 {
     String text = Text.Read();
     CHARRANGE range;
-    range.cpMin = start <= 0 ? 0 : static_cast<LONG>(UnitsFromBytes(text, static_cast<std::size_t>(start)));
-    range.cpMax = end < 0 ? -1 : static_cast<LONG>(UnitsFromBytes(text, static_cast<std::size_t>(end)));
+    range.cpMin = start <= 0 ? 0 : UnitsOf(text, start);
+    range.cpMax = end < 0 ? -1 : UnitsOf(text, end);
     SendMessageA(hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
@@ -612,16 +619,23 @@ int RichTextBox::LineStart(int line)
     return ByteOffset(static_cast<LONG>(SendMessageA(hwnd, EM_LINEINDEX, line, 0)));
 }
 
-// EM_LINELENGTH takes a character of the line, here its first; the length
-// in bytes is the distance between the line's ends in the window text.
+// EM_LINELENGTH takes a character of the line, here its first.
+CHARRANGE RichTextBox::LineUnits(int line)
+{
+    CHARRANGE units = {static_cast<LONG>(SendMessageA(hwnd, EM_LINEINDEX, line, 0)), 0};
+    if (units.cpMin >= 0)
+        units.cpMax = units.cpMin + static_cast<LONG>(SendMessageA(hwnd, EM_LINELENGTH, units.cpMin, 0));
+    return units;
+}
+
+// The distance in bytes between the line's ends in the window text.
 int RichTextBox::LineLength(int line)
 {
-    LONG start = static_cast<LONG>(SendMessageA(hwnd, EM_LINEINDEX, line, 0));
-    if (start < 0)
+    CHARRANGE units = LineUnits(line);
+    if (units.cpMin < 0)
         return 0;
-    LONG units = static_cast<LONG>(SendMessageA(hwnd, EM_LINELENGTH, start, 0));
     String text = Text.Read();
-    return BytesOf(text, start + units) - BytesOf(text, start);
+    return BytesOf(text, units.cpMax) - BytesOf(text, units.cpMin);
 }
 
 int RichTextBox::LineFromChar(int position)
@@ -661,11 +675,10 @@ int RichTextBox::Find(const String& text, bool wholeWord)
 
 int RichTextBox::FindInLine(const String& text, int line, bool wholeWord)
 {
-    LONG start = static_cast<LONG>(SendMessageA(hwnd, EM_LINEINDEX, line, 0));
-    if (start < 0)
+    CHARRANGE units = LineUnits(line);
+    if (units.cpMin < 0)
         return -1;
-    LONG units = static_cast<LONG>(SendMessageA(hwnd, EM_LINELENGTH, start, 0));
-    return FindInRange(text, start, start + units, wholeWord);
+    return FindInRange(text, units.cpMin, units.cpMax, wholeWord);
 }
 
 // The file's size in text mode is an upper bound of what a read gives: CR LF

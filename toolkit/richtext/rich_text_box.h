@@ -132,6 +132,9 @@ private:
     int FindInRange(const String& text, LONG start, LONG end, bool wholeWord);
     // Positions of the control (UTF-16 units) in bytes of the window text, and back.
     static int BytesOf(const String& text, LONG units);
+    static LONG UnitsOf(const String& text, int bytes);
+    // The line's first unit and its length in units; a start of -1 for no such line.
+    CHARRANGE LineUnits(int line);
     int ByteOffset(LONG units);
     LONG UnitOffset(int bytes);
     CHARRANGE SelectionBytes(const String& text);
