@@ -236,15 +236,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     BuildMenus();
     BuildToolBar();
     statusBar.Create("", kStatusBar, mainForm, 2);
-    // The bars are measured in the screen's pixels, the layout is logical.
-    pageTop = PixelsToLogical(mainForm, toolBar.Height) + kMargin;
-    int height = pageTop + kPageHeight + kMargin + PixelsToLogical(mainForm, statusBar.Height);
-    // The size asked for is the client area's: the frame and the menu bar come on top.
-    RECT frame = {0, 0, LogicalToPixels(mainForm, width), LogicalToPixels(mainForm, height)};
-    AdjustWindowRectEx(&frame, mainForm.GetStyle(), TRUE, mainForm.GetExStyle());
-    mainForm.Resize(frame.right - frame.left, frame.bottom - frame.top, true);
+    // The layout is logical, and so are the bars' sizes read back.
+    pageTop = toolBar.LogicalSize().cy + kMargin;
+    int height = pageTop + kPageHeight + kMargin + statusBar.LogicalSize().cy;
+    mainForm.SetClientSize(width, height, true);
     // Smaller, the pages would be cut off.
-    mainForm.SetMinimumSize(frame.right - frame.left, frame.bottom - frame.top);
+    mainForm.SetMinimumClientSize(width, height);
     // The status bar shares the new width between its parts.
     statusBar.UpdateLayout();
     statusBar.Parts = 2;

@@ -37,9 +37,10 @@ INT_PTR CALLBACK SplitterProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 void splitter_page(Form& page)
 {
     page.DialogProcedure = SplitterProc;
-    // The page is measured in the screen's pixels; the controls are placed in logical ones.
-    int width = PixelsToLogical(page, page.ClientWidth);
-    int height = PixelsToLogical(page, page.ClientHeight) - 2 * kMargin;
+    // The controls are placed in logical pixels, the page measured in them too.
+    SIZE client = page.LogicalClientSize();
+    int width = client.cx;
+    int height = client.cy - 2 * kMargin;
     topics.Create("", kTopics, kMargin, kMargin, kBarAt - kMargin, height, page, true, true, false,
                   WS_EX_CLIENTEDGE);
     const char* const fruit[] = {"Apples", "Cherries", "Damsons", "Figs"};

@@ -458,4 +458,72 @@ TEST_F(DpiScalingTest, EveryClassTakesItsLogicalLengthsAtCreationAndOnDpiChanges
     DeleteObject(bitmap);
 }
 
+// What a program gives and reads after creation is logical too: a control's
+// and a child form's place and size, a form's outer and client size, and its
+// minimum sizes, which follow the form to another DPI. With scaling off every
+// one is the window's own pixels.
+TEST_F(DpiScalingTest, PlacesAndSizesGivenAndReadAfterCreationAreLogical)
+{
+    for (bool scaling : {true, false}) {
+        SCOPED_TRACE(scaling ? "scaling on" : "scaling off");
+        Build(scaling);
+        UINT at = scaling ? dpi : kLogicalDpi;
+        Form top("sizable", 0, 0, 300, 200, kFormStandard, true, false);
+        struct {
+            const char* what;
+            Control window;
+        } movable[] = {{"button", Control(made[0].window)}, {"child form", Control(inner.hwnd)}};
+        for (auto& item : movable) {
+            SCOPED_TRACE(item.what);
+            item.window.MoveLogical(22, 31);
+            item.window.ResizeLogical(70, 45);
+            ExpectRect(Scaled(RECT{22, 31, 92, 76}, kLogicalDpi, at),
+                       RectInParent(item.window.hwnd), item.what);
+            EXPECT_EQ(22, item.window.LogicalPlace().x);
+            EXPECT_EQ(31, item.window.LogicalPlace().y);
+            EXPECT_EQ(70, item.window.LogicalSize().cx);
+            EXPECT_EQ(45, item.window.LogicalSize().cy);
+        }
+        ASSERT_TRUE(top.SetClientSize(333, 222));
+        EXPECT_EQ(ScaleBetweenDpi(333, kLogicalDpi, at), ClientSize(top.hwnd).cx);
+        EXPECT_EQ(ScaleBetweenDpi(222, kLogicalDpi, at), ClientSize(top.hwnd).cy);
+        EXPECT_EQ(333, top.LogicalClientSize().cx);
+        EXPECT_EQ(222, top.LogicalClientSize().cy);
+        top.ResizeLogical(420, 300);
+        SIZE outer = ScaledFrameSize(420, 300, GetWindowLongA(top.hwnd, GWL_STYLE),
+                                     GetWindowLongA(top.hwnd, GWL_EXSTYLE), at);
+        EXPECT_EQ(outer.cx, top.Width);
+        EXPECT_EQ(outer.cy, top.Height);
+        EXPECT_EQ(420, top.LogicalSize().cx);
+        EXPECT_EQ(300, top.LogicalSize().cy);
+        // Minimum sizes, the outer one and the client area's.
+        auto shrink = [&]() {
+            SetWindowPos(top.hwnd, NULL, 0, 0, 60, 60, SWP_NOMOVE | SWP_NOZORDER);
+        };
+        ASSERT_TRUE(top.SetMinimumSize(250, 120));
+        shrink();
+        SIZE least = ScaledFrameSize(250, 120, GetWindowLongA(top.hwnd, GWL_STYLE),
+                                     GetWindowLongA(top.hwnd, GWL_EXSTYLE), at);
+        EXPECT_EQ(least.cx, top.Width);
+        EXPECT_EQ(least.cy, top.Height);
+        ASSERT_TRUE(top.SetMinimumClientSize(260, 150));
+        shrink();
+        EXPECT_EQ(ScaleBetweenDpi(260, kLogicalDpi, at), ClientSize(top.hwnd).cx);
+        EXPECT_EQ(ScaleBetweenDpi(150, kLogicalDpi, at), ClientSize(top.hwnd).cy);
+        if (scaling) {
+            UINT to = at * 2;
+            RECT suggested = {0, 0, 1200, 900};
+            SendMessageA(top.hwnd, WM_DPICHANGED, MAKEWPARAM(to, to),
+                         reinterpret_cast<LPARAM>(&suggested));
+            shrink();
+            EXPECT_EQ(ScaleBetweenDpi(260, kLogicalDpi, to), ClientSize(top.hwnd).cx);
+            EXPECT_EQ(ScaleBetweenDpi(150, kLogicalDpi, to), ClientSize(top.hwnd).cy);
+            EXPECT_EQ(260, top.LogicalClientSize().cx);
+        }
+        top.Destroy();
+        form.Destroy();
+        PumpMessages();
+    }
+}
+
 }  // namespace

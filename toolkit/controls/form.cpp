@@ -327,7 +327,36 @@ void Form::AttachBar(const Control& barControl)
 
 bool Form::SetMinimumSize(int width, int height)
 {
-    return SetMinimumWindowSize(hwnd, width, height);
+    return SetMinimumWindowSize(hwnd, width, height, MinimumSizeUnit::LogicalOuter);
+}
+
+bool Form::SetMinimumClientSize(int width, int height)
+{
+    return SetMinimumWindowSize(hwnd, width, height, MinimumSizeUnit::LogicalClient);
+}
+
+bool Form::SetClientSize(int width, int height, bool centre)
+{
+    // A minimised or maximised form has no size of its own to change.
+    if (hwnd == NULL || IsIconic(hwnd) || IsZoomed(hwnd))
+        return false;
+    UINT dpi = ScalingDpi(hwnd);
+    SIZE wanted = {ScaleBetweenDpi(width, kLogicalDpi, dpi),
+                   ScaleBetweenDpi(height, kLogicalDpi, dpi)};
+    // The frame is what the window has around its client area now; a menu
+    // bar that wraps at the new width changes it, so a second pass makes
+    // up the difference.
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT client = {0, 0, 0, 0};
+        GetClientRect(hwnd, &client);
+        if (client.right == wanted.cx && client.bottom == wanted.cy)
+            break;
+        Resize(Width + wanted.cx - client.right,
+               Height + wanted.cy - client.bottom, false);
+    }
+    if (centre)
+        Centre();
+    return true;
 }
 
 void Form::UpdateLayout()

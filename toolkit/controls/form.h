@@ -159,8 +159,21 @@ struct Form : Control {
     bool ChooseColor(COLORREF& colour);
 
     // The smallest outer size the user may drag the form to, and SetWindowPos
-    // may give it (SetMinimumWindowSize); 0 leaves the system's minimum.
+    // may give it (SetMinimumWindowSize); 0 leaves the system's minimum. The
+    // sizes are logical, as the constructor's: at 144 DPI with scaling on,
+    // SetMinimumSize(250, 120) keeps a client area of 375 pixels wide inside
+    // the frame, and a later change of DPI scales the minimum with the form.
     bool SetMinimumSize(int width, int height);
+    // The same for the client area: the frame and the menu bar come on top.
+    bool SetMinimumClientSize(int width, int height);
+    // Sizes the form so that its client area, inside the frame and below
+    // the menu bar, has this logical size (scaled when scaling is on);
+    // `centre` centres it after. False without a window, or while the form
+    // is minimised or maximised.
+    //     Form main("Notes", 0, 0, 100, 100, kFormStandard, true, false);
+    //     main.SetClientSize(480, 320, true);
+    //     main.Show();
+    bool SetClientSize(int width, int height, bool centre = false);
 
     // The bar (status bar, tool bar) to repaint on show-state changes.
     void AttachBar(const Control& barControl);

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "dpi_scaling.h"
 #include "subclass_data.h"
 
 namespace {
@@ -34,9 +35,35 @@ struct AnchorLayout {
     std::vector<AnchoredChild> children;
     // The client size of the last layout (or of the first anchoring).
     SIZE laidOut;
-    // The smallest outer size; 0 for none.
+    // The smallest size; 0 for none. In the window's pixels, or logical
+    // (of the outer size or of the client area) and turned into the
+    // window's pixels at its DPI whenever the system asks.
     SIZE minimum;
+    MinimumSizeUnit unit;
 };
+
+// The minimum outer size in the window's pixels now.
+SIZE MinimumInPixels(HWND window, const AnchorLayout& layout)
+{
+    SIZE size = layout.minimum;
+    if (layout.unit == MinimumSizeUnit::Pixels)
+        return size;
+    UINT dpi = ScalingDpi(window);
+    if (layout.unit == MinimumSizeUnit::LogicalOuter) {
+        SIZE scaled = ScaledFrameSize(size.cx, size.cy, GetWindowLongA(window, GWL_STYLE),
+                                      GetWindowLongA(window, GWL_EXSTYLE), dpi);
+        return SIZE{size.cx > 0 ? scaled.cx : 0, size.cy > 0 ? scaled.cy : 0};
+    }
+    // The client area's: the frame, menu bar and all, as the window has it now.
+    RECT outer = {0, 0, 0, 0};
+    RECT client = {0, 0, 0, 0};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    int frameWidth = (outer.right - outer.left) - client.right;
+    int frameHeight = (outer.bottom - outer.top) - client.bottom;
+    return SIZE{size.cx > 0 ? ScaleBetweenDpi(size.cx, kLogicalDpi, dpi) + frameWidth : 0,
+                size.cy > 0 ? ScaleBetweenDpi(size.cy, kLogicalDpi, dpi) + frameHeight : 0};
+}
 
 RECT RectInParent(HWND child, HWND parent)
 {
@@ -155,10 +182,11 @@ LRESULT CALLBACK AnchorLayoutProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_GETMINMAXINFO: {
         LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        if (layout->minimum.cx > info->ptMinTrackSize.x)
-            info->ptMinTrackSize.x = layout->minimum.cx;
-        if (layout->minimum.cy > info->ptMinTrackSize.y)
-            info->ptMinTrackSize.y = layout->minimum.cy;
+        SIZE minimum = MinimumInPixels(window, *layout);
+        if (minimum.cx > info->ptMinTrackSize.x)
+            info->ptMinTrackSize.x = minimum.cx;
+        if (minimum.cy > info->ptMinTrackSize.y)
+            info->ptMinTrackSize.y = minimum.cy;
         return result;
     }
     case WM_NCDESTROY:
@@ -184,6 +212,7 @@ AnchorLayout* LayoutOf(HWND window, bool make)
     layout->laidOut = ClientSize(window);
     layout->minimum.cx = 0;
     layout->minimum.cy = 0;
+    layout->unit = MinimumSizeUnit::Pixels;
     if (!SetWindowSubclass(window, AnchorLayoutProc, kAnchorSubclassId,
                            reinterpret_cast<DWORD_PTR>(layout))) {
         delete layout;
@@ -264,12 +293,13 @@ bool LayOutAnchoredChildren(HWND parent)
     return !layout->children.empty();
 }
 
-bool SetMinimumWindowSize(HWND window, int width, int height)
+bool SetMinimumWindowSize(HWND window, int width, int height, MinimumSizeUnit unit)
 {
     AnchorLayout* layout = LayoutOf(window, true);
     if (layout == NULL)
         return false;
     layout->minimum.cx = width > 0 ? width : 0;
     layout->minimum.cy = height > 0 ? height : 0;
+    layout->unit = unit;
     return true;
 }

@@ -54,9 +54,17 @@ bool RememberAnchorDistances(HWND parent);
 // Places the anchored children of the window for its present client size;
 // WM_SIZE does this by itself. False when it has none.
 bool LayOutAnchoredChildren(HWND parent);
-// The smallest outer size the user (and SetWindowPos on a sizable or
-// top-level window) may give the window, through WM_GETMINMAXINFO; 0 for a
-// dimension leaves the system's minimum. False without a window.
-bool SetMinimumWindowSize(HWND window, int width, int height);
+// What a minimum size measures: the outer size in the window's own pixels,
+// or logical pixels (the toolkit's DPI scaling turns them into the window's
+// pixels at its present DPI, and again after every DPI change) of the outer
+// size or of the client area.
+enum class MinimumSizeUnit { Pixels, LogicalOuter, LogicalClient };
+
+// The smallest size the user (and SetWindowPos on a sizable or top-level
+// window) may give the window, through WM_GETMINMAXINFO; 0 for a dimension
+// leaves the system's minimum. False without a window.
+//     SetMinimumWindowSize(form.hwnd, 320, 200, MinimumSizeUnit::LogicalClient);
+bool SetMinimumWindowSize(HWND window, int width, int height,
+                          MinimumSizeUnit unit = MinimumSizeUnit::Pixels);
 
 #endif

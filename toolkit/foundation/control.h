@@ -136,6 +136,23 @@ struct Control {
     // MoveWindow at the current place with sizes of at least 10; UpdateWindow of
     // `parent`; with `centre` Centre follows and 0 is returned, else UpdateWindow's result.
     int Resize(int width, int height, bool centre);
+    // The same places and sizes in logical pixels, the unit the constructors
+    // take: turned into the window's pixels at its DPI when the toolkit's
+    // scaling is on (see dpi_scaling.h), exactly as given when it is off.
+    // A child's place is scaled; a top-level window's place is on the screen
+    // and stays in the screen's pixels, as a form's constructor takes it.
+    // The outer size of a window with a caption or a sizing frame counts the
+    // frame as the system draws it at that DPI, as a form's constructor does.
+    //     panel.MoveLogical(10, 40);
+    //     panel.ResizeLogical(300, 200);   // 450 x 300 pixels at 144 DPI
+    void MoveLogical(int x, int y);
+    int ResizeLogical(int width, int height, bool centre = false);
+    // What the window has now, in the same logical units: its place (as
+    // Left and Top give it, scaled back for a child), its outer size and its
+    // client area's size.
+    POINT LogicalPlace();
+    SIZE LogicalSize();
+    SIZE LogicalClientSize();
     // Anchors the window to edges of its parent's client area (AnchorWindow):
     // from now on it keeps its present distances to those edges when the
     // parent is resized. Left | Top, the default, leaves it where it is.

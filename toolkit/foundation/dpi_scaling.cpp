@@ -398,24 +398,47 @@ HFONT DefaultFontFor(HWND window)
     return DpiScalingOn() ? GuiFontForDpi(ScalingDpi(window)) : StockGuiFont();
 }
 
-SIZE ScaledFrameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi)
+namespace {
+
+// The frame (caption, borders) of a window of this style at a DPI; false
+// where the system cannot say (no AdjustWindowRectExForDpi).
+bool FrameAt(DWORD style, DWORD exStyle, UINT dpi, SIZE& frame)
 {
-    SIZE size = {ScaleBetweenDpi(width, kLogicalDpi, dpi),
-                 ScaleBetweenDpi(height, kLogicalDpi, dpi)};
     static const AdjustForDpiFunction adjust =
         UserFunction<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
-    if (adjust == NULL || dpi == kLogicalDpi)
+    RECT rect = {0, 0, 0, 0};
+    if (adjust == NULL || !adjust(&rect, style, FALSE, exStyle, dpi))
+        return false;
+    frame.cx = rect.right - rect.left;
+    frame.cy = rect.bottom - rect.top;
+    return true;
+}
+
+// A length made of a scaled part and a frame drawn at each DPI as it is.
+SIZE RescaledInsideFrame(int width, int height, DWORD style, DWORD exStyle, UINT fromDpi,
+                         UINT toDpi)
+{
+    SIZE size = {ScaleBetweenDpi(width, fromDpi, toDpi), ScaleBetweenDpi(height, fromDpi, toDpi)};
+    SIZE fromFrame;
+    SIZE toFrame;
+    if (fromDpi == toDpi || !FrameAt(style, exStyle, fromDpi, fromFrame) ||
+        !FrameAt(style, exStyle, toDpi, toFrame))
         return size;
-    RECT logicalFrame = {0, 0, 0, 0};
-    RECT frame = {0, 0, 0, 0};
-    if (!adjust(&logicalFrame, style, FALSE, exStyle, kLogicalDpi) ||
-        !adjust(&frame, style, FALSE, exStyle, dpi))
-        return size;
-    int logicalFrameWidth = logicalFrame.right - logicalFrame.left;
-    int logicalFrameHeight = logicalFrame.bottom - logicalFrame.top;
-    size.cx = ScaleBetweenDpi(width - logicalFrameWidth, kLogicalDpi, dpi) + frame.right - frame.left;
-    size.cy = ScaleBetweenDpi(height - logicalFrameHeight, kLogicalDpi, dpi) + frame.bottom - frame.top;
+    size.cx = ScaleBetweenDpi(width - fromFrame.cx, fromDpi, toDpi) + toFrame.cx;
+    size.cy = ScaleBetweenDpi(height - fromFrame.cy, fromDpi, toDpi) + toFrame.cy;
     return size;
+}
+
+}  // namespace
+
+SIZE ScaledFrameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi)
+{
+    return RescaledInsideFrame(width, height, style, exStyle, kLogicalDpi, dpi);
+}
+
+SIZE LogicalFrameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi)
+{
+    return RescaledInsideFrame(width, height, style, exStyle, dpi, kLogicalDpi);
 }
 
 bool FollowDpiChanges(HWND form, UINT dpi)

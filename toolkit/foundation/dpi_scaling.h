@@ -62,6 +62,9 @@ HFONT DefaultFontFor(HWND window);
 // the client area scaled, the frame (caption, borders) as the system draws it
 // at that DPI. Without a frame the size is simply scaled.
 SIZE ScaledFrameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi);
+// The other way: the logical outer size of a window of this style whose
+// outer size at that DPI is given.
+SIZE LogicalFrameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi);
 
 // The top-level form follows changes of its DPI from now on: on WM_DPICHANGED
 // it takes the suggested rectangle and its windows are rescaled
