@@ -266,6 +266,10 @@ fuzz: native build64 $(BUILD)/wineprefix64/system.reg
 	        -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
 	        -print_final_stats=1) || exit 1; \
 	done
+	@echo "== csv_table_fuzz for $(FUZZ_SECONDS) s"; mkdir -p $(BUILD)/fuzz/csv_table/corpus
+	cd $(BUILD)/fuzz/csv_table && $(CURDIR)/$(NATIVE)/tests/examples/csv_table_fuzz corpus \
+	    $(CURDIR)/tests/examples/csv_seeds -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
 	@echo "== picture_mutation_fuzz (Wine) for at most $(FUZZ_SECONDS) s"
 	mkdir -p $(BUILD)/fuzz/picture_mutation
 	cd $(BUILD)/fuzz/picture_mutation && $(WINEENV64) $(XVFB) $(WINE64) \

@@ -80,6 +80,7 @@
 #include "system/bmp_file.h"
 #include "system/replacing_file.h"
 #include "system/byte_buffer.h"
+#include "system/whole_file.h"
 #include "system/language_table.h"
 #include "system/sheet_writer.h"
 #include "system/md5.h"

@@ -136,6 +136,30 @@ TEST_F(TableViewTest, CellsByRowAndColumnAndSetCellsRefusal)
     EXPECT_EQ(table.columnCount, 2);
 }
 
+// A table cleared is filled again as a new one: other columns, cells at
+// their new places, the counts from 0.
+TEST_F(TableViewTest, AClearedTableFillsAgainFromNothing)
+{
+    TableView table("", TableId, 0, 0, 300, 200, parentControl);
+    for (const char* title : {"a", "b", "c"})
+        table.AddColumn(title);
+    table.AddRow("1").SetCellText(2, "3");
+    EXPECT_TRUE(table.Clear());
+    EXPECT_EQ(0, table.rowCount);
+    EXPECT_EQ(0, table.columnCount);
+    EXPECT_EQ(0, table.RowCount());
+    EXPECT_EQ(0, Header_GetItemCount(ListView_GetHeader(table.hwnd)));
+    table.AddColumn("x");
+    TableColumn y = table.AddColumn("y");
+    EXPECT_EQ(1, y.index);
+    table.AddRow("left");
+    EXPECT_TRUE(table.SetCell(1, 0, "right"));
+    EXPECT_FALSE(table.SetCell(2, 0, "beyond"));
+    EXPECT_EQ("right", RawCell(table.hwnd, 0, 1));
+    EXPECT_EQ("y", Str(y.Title()));
+    EXPECT_FALSE(TableView().Clear());
+}
+
 TEST_F(TableViewTest, CheckBoxes)
 {
     TableView table("", TableId, 0, 0, 300, 200, parentControl);

@@ -329,6 +329,18 @@ bool TableView::DeleteAllRows()
     return hwnd != NULL && SendMessageA(hwnd, LVM_DELETEALLITEMS, 0, 0) != 0;
 }
 
+bool TableView::Clear()
+{
+    if (hwnd == NULL)
+        return false;
+    SendMessageA(hwnd, LVM_DELETEALLITEMS, 0, 0);
+    while (SendMessageA(hwnd, LVM_DELETECOLUMN, 0, 0) != 0) {
+    }
+    rowCount = 0;
+    columnCount = 0;
+    return true;
+}
+
 int TableView::RowCount()
 {
     return static_cast<int>(SendMessageA(hwnd, LVM_GETITEMCOUNT, 0, 0));

@@ -153,6 +153,10 @@ struct TableView : Control {
     TableRow Row(int index);
     // Removes every row (LVM_DELETEALLITEMS).
     bool DeleteAllRows();
+    // Removes every row and every column and sets rowCount and columnCount
+    // to 0, so that the table can be filled again from nothing (a viewer
+    // opening another file). False without a window.
+    bool Clear();
     // Number of rows the control holds (LVM_GETITEMCOUNT).
     int RowCount();
     // A column's width in pixels (at most 32767); false when refused.
