@@ -76,6 +76,7 @@ endif
 endif
 
 .PHONY: all deps build build64 native test test32 test64 bench fuzz play screenshots soak dist clean \
+        guide-pictures docs \
         gallery gallery-screenshots gallery-tips gallery-clip
 
 all: build build64
@@ -249,6 +250,20 @@ dist: build $(RUNTARGET) $(RUNPREFIX)
 	done; true
 
 endif
+
+# Pictures of the guide's programs and of the README's first program (the
+# 64-bit builds), each alone on a black screen in a copy of the test prefix,
+# into docs/guide/pictures.
+guide-pictures: build64 $(BUILD)/wineprefix64/system.reg
+	cd $(BUILD64) && ctest -R 'guide_programs_build|readme_recipe_builds'
+	rm -rf $(BUILD)/picture-prefix
+	sh scripts/dpi-prefix.sh $(CURDIR)/$(BUILD)/wineprefix64 $(CURDIR)/$(BUILD)/picture-prefix 96
+	printf 'first.exe\tFirst Wicker program\n' > $(BUILD64)/readme-recipe/programs.txt
+	for made in guide-programs readme-recipe; do \
+	    WINEPREFIX=$(CURDIR)/$(BUILD)/picture-prefix WINELOADER=$(WINE64) $(WINEOPTS) \
+	    xvfb-run -a -s "-screen 0 800x600x24" python3 tests/package/guide_programs.py pictures \
+	        $(BUILD64)/$$made docs/guide/pictures $(WINE64) || exit 1; \
+	done
 
 # Long fuzzing runs of the platform-free parsers (the short runs are part of
 # `make test`), then of region data and picture decoding under Wine: a

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Compiles every code block of the README that follows a
+"""Compiles every code block of the README and the guide that follows a
 "<!-- compiled: <file> -->" line, as a translation unit of its own that
-includes the toolkit's header first, so that the README's examples stay
-true to the toolkit.
+includes the toolkit's header first, so that the examples stay true to the
+toolkit.
 
-    readme_snippets.py <README.md> <C++ compiler> <toolkit folder> <folder to make>
+    readme_snippets.py <C++ compiler> <toolkit folder> <folder to make> <page.md>...
 """
 import os
 import shutil
@@ -16,10 +16,16 @@ from readme_recipe import recipe_files  # noqa: E402
 
 
 def main():
-    readme, compiler, toolkit, folder = sys.argv[1:5]
-    snippets = recipe_files(readme, "compiled")
+    compiler, toolkit, folder = sys.argv[1:4]
+    snippets = {}
+    for page in sys.argv[4:]:
+        found = recipe_files(page, "compiled")
+        for name in found:
+            if name in snippets:
+                sys.exit("two examples are named %s" % name)
+        snippets.update(found)
     if not snippets:
-        sys.exit("the README has no compiled examples")
+        sys.exit("the pages have no compiled examples")
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
     failed = []
@@ -34,7 +40,7 @@ def main():
         else:
             print("compiled", name)
     if failed:
-        sys.exit("README examples that do not compile:\n" + "\n".join(failed))
+        sys.exit("examples that do not compile:\n" + "\n".join(failed))
 
 
 if __name__ == "__main__":

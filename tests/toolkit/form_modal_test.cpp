@@ -224,4 +224,32 @@ TEST_F(FormModalTest, AFormDestroyedWhileModalGivesMinusOne)
     EXPECT_EQ(none.ShowModal(owner), -1);
 }
 
+// A main form's loop: Tab moves the focus through the dialog manager, a
+// click's command reaches the procedure, and WM_QUIT ends it with its code.
+TEST_F(FormModalTest, RunGivesTheFormsKeysUntilQuitAndReturnsTheQuitCode)
+{
+    std::vector<int> commands;
+    onCommand = [&](HWND, int id) {
+        if (id == kOkButton)
+            commands.push_back(id);
+    };
+    dialog.Show();
+    first.Focus();
+    HWND afterTab = NULL;
+    helper = std::thread([&] {
+        WaitFocus(mainThread);
+        PressKey(mainThread, VK_TAB);
+        DWORD until = GetTickCount() + EmulatorScaled(2000);
+        while (FocusOf(mainThread) != second.hwnd && GetTickCount() < until)
+            Sleep(10);
+        afterTab = FocusOf(mainThread);
+        PostMessageA(ok.hwnd, BM_CLICK, 0, 0);
+        PostThreadMessageA(mainThread, WM_QUIT, 7, 0);
+    });
+    EXPECT_EQ(7, dialog.Run());
+    helper.join();
+    EXPECT_EQ(second.hwnd, afterTab);
+    EXPECT_EQ(std::vector<int>{kOkButton}, commands);
+}
+
 }  // namespace

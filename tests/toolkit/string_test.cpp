@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 #include "dialog_answer.h"
 #include "wicker.h"
@@ -126,6 +127,13 @@ TEST(StringTest, ConcatenationLeavesTheOperandsAlone)
     EXPECT_EQ("ab!", a + '!');
     EXPECT_EQ("!ab", '!' + a);
     EXPECT_EQ("abab", a + a);
+    // A std::string on either side (a temporary, as std::to_string gives)
+    // still makes a String, with no ambiguity against the standard operator.
+    static_assert(std::is_same<decltype(a + std::to_string(1)), String>::value, "String + string");
+    static_assert(std::is_same<decltype(std::to_string(1) + a), String>::value, "string + String");
+    String counted = a + ": " + std::to_string(3) + " rows";
+    EXPECT_EQ("ab: 3 rows", counted);
+    EXPECT_EQ("3ab", std::to_string(3) + a);
 }
 
 TEST(StringTest, PrintWritesTheTextToStandardOutput)

@@ -212,6 +212,12 @@ struct Form : Control {
     //     settings.DialogProcedure = SettingsProc;
     //     if (settings.ShowModal(mainForm) == IDOK) ...
     INT_PTR ShowModal(const Control& owner = Control());
+    // The program's message loop for its main form: every message of the
+    // thread is handled, the form's keys through the dialog manager (Tab,
+    // Enter, Esc, access keys), until WM_QUIT; the code PostQuitMessage
+    // gave (-1 when the loop failed). The last line of most WinMains:
+    //     return mainForm.Run();
+    int Run();
     // Ends the modal showing with the value ShowModal returns; false when
     // the form is not shown modally or has ended already.
     bool EndModal(INT_PTR value);

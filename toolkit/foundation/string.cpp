@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 // The base (the text) is built first, then Length is cleared and bound to
 // this String; the text of another String is copied, never its binding.
@@ -150,6 +151,32 @@ String operator+(const String& first, const char* second)
     if (second)
         result.append(second);
     return result;
+}
+
+String operator+(const String& first, const std::string& second)
+{
+    String result(first);
+    result.append(second);
+    return result;
+}
+
+String operator+(const std::string& first, const String& second)
+{
+    String result(first);
+    result.append(second);
+    return result;
+}
+
+String operator+(const String& first, std::string&& second)
+{
+    second.insert(0, first);
+    return String(std::move(second));
+}
+
+String operator+(std::string&& first, const String& second)
+{
+    first.append(second);
+    return String(std::move(first));
 }
 
 String operator+(const char* first, const String& second)

@@ -97,6 +97,12 @@ bool operator!=(const char* text, const String& string);
 // Concatenation: a new String, neither operand changes.
 String operator+(const String& first, const String& second);
 String operator+(const String& first, const char* second);
+// With a std::string on either side (std::to_string's, say) the result is a
+// String too, where the standard library's operator would be as good a match.
+String operator+(const String& first, const std::string& second);
+String operator+(const std::string& first, const String& second);
+String operator+(const String& first, std::string&& second);
+String operator+(std::string&& first, const String& second);
 String operator+(const char* first, const String& second);
 String operator+(const String& first, char second);
 String operator+(char first, const String& second);
