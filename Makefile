@@ -251,6 +251,11 @@ dist: build $(RUNTARGET) $(RUNPREFIX)
 
 endif
 
+# The toolkit's reference, made by Doxygen from the public headers into
+# build/docs/html; fails when Doxygen warns (an undocumented public member).
+docs: deps
+	sh scripts/make-reference.sh $(CURDIR) $(CURDIR)/$(BUILD)/docs
+
 # Pictures of the guide's programs and of the README's first program (the
 # 64-bit builds), each alone on a black screen in a copy of the test prefix,
 # into docs/guide/pictures.

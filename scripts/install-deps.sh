@@ -14,7 +14,7 @@ for p in g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev \
          g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev \
          wine wine32:i386 wine64 xvfb xauth cmake googletest g++ make \
          imagemagick espeak-ng locales fonts-noto-color-emoji fonts-liberation fonts-wine python3-pil zip unzip \
-         clang libclang-rt-dev; do
+         clang libclang-rt-dev doxygen; do
     have_pkg "$p" || need="$need $p"
 done
 

@@ -1,4 +1,5 @@
-// The Wicker toolkit's one public header: programs include this and nothing else.
+/// \file
+/// The Wicker toolkit's one public header: programs include this and nothing else.
 #ifndef WICKER_H
 #define WICKER_H
 
@@ -87,14 +88,14 @@
 #include "system/base64.h"
 #include "system/base64_string.h"
 
-// Every unit of the program that includes this header records its compile
-// stamp before the entry point runs; App's CompileDate and CompileTime give the
-// latest, the time the program was built.
+/// Every unit of the program that includes this header records its compile
+/// stamp before the entry point runs; App's CompileDate and CompileTime give the
+/// latest, the time the program was built.
 namespace {
 struct WickerProgramStamp {
     WickerProgramStamp() { RecordProgramStamp(__DATE__, __TIME__); }
 };
 WickerProgramStamp wickerProgramStamp;
-}  // namespace
+}  ///< namespace
 
 #endif

@@ -1,4 +1,5 @@
-// Controls enabled, disabled, shown or hidden together.
+/// \file
+/// Controls enabled, disabled, shown or hidden together.
 #ifndef WICKER_CONTROLS_CONTROL_GROUP_H
 #define WICKER_CONTROLS_CONTROL_GROUP_H
 
@@ -7,25 +8,29 @@
 #include "../foundation/control.h"
 #include "../foundation/property.h"
 
-// A list of controls, for example the fields of one section of a form. The
-// group keeps each member's window, not its wrapper, and owns neither: the
-// wrappers may move or go, and a window destroyed meanwhile is passed over.
+/// A list of controls, for example the fields of one section of a form. The
+/// group keeps each member's window, not its wrapper, and owns neither: the
+/// wrappers may move or go, and a window destroyed meanwhile is passed over.
 struct ControlGroup {
-    // Read only: the number of members.
+    /// Read only: the number of members.
     Property<ControlGroup, int> Count;
 
     ControlGroup();
 
-    // Appends the control's window (the one it has now).
+    /// Appends the control's window (the one it has now).
     void Add(Control& control);
-    // Removes every member; the controls are untouched.
+    /// Removes every member; the controls are untouched.
     void Clear();
-    // EnableWindow FALSE / TRUE on every member in order; the number of members.
+    ///@{
+    /// EnableWindow FALSE / TRUE on every member in order; the number of members.
     int DisableAll();
     int EnableAll();
-    // ShowWindow SW_HIDE / SW_SHOW on every member in order; the number of members.
+    ///@}
+    ///@{
+    /// ShowWindow SW_HIDE / SW_SHOW on every member in order; the number of members.
     int HideAll();
     int ShowAll();
+    ///@}
 
 private:
     void BindProperties();

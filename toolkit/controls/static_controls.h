@@ -1,4 +1,5 @@
-// Static controls: the text label, the icon box and the bitmap box.
+/// \file
+/// Static controls: the text label, the icon box and the bitmap box.
 #ifndef WICKER_CONTROLS_STATIC_CONTROLS_H
 #define WICKER_CONTROLS_STATIC_CONTROLS_H
 
@@ -9,55 +10,62 @@
 #include "../foundation/string.h"
 #include "../system/icon_object.h"
 
-// A line of text that the user does not edit: "STATIC" with SS_EDITCONTROL,
-// which wraps words as a multi-line edit box does.
+/// A line of text that the user does not edit: "STATIC" with SS_EDITCONTROL,
+/// which wraps words as a multi-line edit box does.
 struct Label : Control {
-    // No window, no parent.
+    /// No window, no parent.
     Label();
+    /// Creates the window at once, as Create does with the same arguments.
     Label(const String& text, int identifier, int x, int y, int width, int height,
           Control parentControl, bool enabled = true, bool visible = true, bool centred = false,
           DWORD exStyle = 0);
-    // Creates the window; false when it could not be created.
+    /// Creates the window; false when it could not be created.
     bool Create(const String& text, int identifier, int x, int y, int width, int height,
                 Control parentControl, bool enabled = true, bool visible = true,
                 bool centred = false, DWORD exStyle = 0);
 };
 
-// An icon on a "STATIC" window (SS_ICON | SS_NOTIFY): it takes the icon's
-// size, and its parent receives WM_COMMAND (identifier, STN_CLICKED) when it
-// is clicked. The window shows its own copy of the icon, so the IconObject
-// may go at any time.
+/// An icon on a "STATIC" window (SS_ICON | SS_NOTIFY): it takes the icon's
+/// size, and its parent receives WM_COMMAND (identifier, STN_CLICKED) when it
+/// is clicked. The window shows its own copy of the icon, so the IconObject
+/// may go at any time.
 struct IconBox : Control {
     IconBox();
+    /// Creates the window at once, as Create does with the same arguments.
     IconBox(const String& text, int identifier, int x, int y, int width, int height,
             Control parentControl, IconObject icon, bool enabled = true, bool visible = true,
             bool centred = false, DWORD exStyle = 0);
+    /// Creates the window; false when it could not be created.
     bool Create(const String& text, int identifier, int x, int y, int width, int height,
                 Control parentControl, IconObject icon, bool enabled = true,
                 bool visible = true, bool centred = false, DWORD exStyle = 0);
-    // Shows the icon (STM_SETICON); the message's result.
+    /// Shows the icon (STM_SETICON); the message's result.
     LRESULT SetIcon(IconObject icon);
 };
 
-// A bitmap centred at its own size on a "STATIC" window (SS_BITMAP |
-// SS_CENTERIMAGE | SS_REALSIZEIMAGE | SS_NOTIFY). The window shows its own
-// copy of the bitmap, so the Bitmap may go at any time.
+/// A bitmap centred at its own size on a "STATIC" window (SS_BITMAP |
+/// SS_CENTERIMAGE | SS_REALSIZEIMAGE | SS_NOTIFY). The window shows its own
+/// copy of the bitmap, so the Bitmap may go at any time.
 struct BmpBox : Control {
     BmpBox();
+    /// Creates the window at once, as Create does with the same arguments.
     BmpBox(const String& text, int identifier, int x, int y, int width, int height,
            Control parentControl, Bitmap bitmap, bool enabled = true, bool visible = true,
            bool centred = false, DWORD exStyle = 0);
+    /// Creates the window; false when it could not be created.
     bool Create(const String& text, int identifier, int x, int y, int width, int height,
                 Control parentControl, Bitmap bitmap, bool enabled = true, bool visible = true,
                 bool centred = false, DWORD exStyle = 0);
-    // Shows the bitmap (STM_SETIMAGE, IMAGE_BITMAP); the message's result.
+    /// Shows the bitmap (STM_SETIMAGE, IMAGE_BITMAP); the message's result.
     LRESULT SetImage(Bitmap bitmap);
 };
 
-// Window styles before WS_VISIBLE.
-const DWORD kLabelStyle = 0x40002000;    // WS_CHILD | SS_EDITCONTROL
-const DWORD kIconBoxStyle = 0x40010103;  // WS_CHILD | WS_TABSTOP | SS_NOTIFY | SS_ICON
-const DWORD kBmpBoxStyle = 0x40010B0E;   // WS_CHILD | WS_TABSTOP | SS_REALSIZEIMAGE |
-                                         // SS_CENTERIMAGE | SS_NOTIFY | SS_BITMAP
+///@{
+/// Window styles before WS_VISIBLE.
+const DWORD kLabelStyle = 0x40002000;    ///< WS_CHILD | SS_EDITCONTROL
+const DWORD kIconBoxStyle = 0x40010103;  ///< WS_CHILD | WS_TABSTOP | SS_NOTIFY | SS_ICON
+const DWORD kBmpBoxStyle = 0x40010B0E;   ///< WS_CHILD | WS_TABSTOP | SS_REALSIZEIMAGE |
+///@}
+                                         ///< SS_CENTERIMAGE | SS_NOTIFY | SS_BITMAP
 
 #endif

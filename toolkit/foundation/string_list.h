@@ -1,4 +1,5 @@
-// An ordered list of String values with a read-only Count.
+/// \file
+/// An ordered list of String values with a read-only Count.
 #ifndef WICKER_FOUNDATION_STRING_LIST_H
 #define WICKER_FOUNDATION_STRING_LIST_H
 
@@ -7,37 +8,46 @@
 #include "property.h"
 #include "string.h"
 
-// A list of String values, produced by String::Split and consumed by Join.
-// `Count` is bound to the list that contains it in every constructor.
+/// A list of String values, produced by String::Split and consumed by Join.
+/// `Count` is bound to the list that contains it in every constructor.
 class StringList {
 public:
+    /// The elements, in order.
     std::vector<String> items;
-    // Number of elements; read-only.
+    /// Number of elements; read-only.
     Property<StringList, int> Count;
 
     StringList();
+    /// A copy of the other list's elements, with Count bound to this list.
     StringList(const StringList& other);
+    /// Takes the other list's elements, leaving it empty.
     StringList(StringList&& other) noexcept;
-    // Clears, then appends a copy of each element of the other list.
+    ///@{
+    /// Clears, then appends a copy of each element of the other list.
     StringList& operator=(const StringList& other);
     StringList& operator=(StringList&& other) noexcept;
+    ///@}
 
-    // Appends a copy at the end.
+    /// Appends a copy at the end.
     void Add(const String& text);
-    // The element at index; no bounds check.
+    ///@{
+    /// The element at index; no bounds check.
     String& Item(int index);
     const String& Item(int index) const;
-    // Index of the first element that starts with p, or -1.
+    ///@}
+    /// Index of the first element that starts with p, or -1.
     int IndexOfPrefix(const String& p) const;
-    // Removes the element at index; no bounds check.
+    /// Removes the element at index; no bounds check.
     void RemoveAt(int index);
-    // Remove the first or last element; an empty list stays unchanged.
+    ///@{
+    /// Remove the first or last element; an empty list stays unchanged.
     void RemoveFirst();
     void RemoveLast();
     void Clear();
-    // Appends a copy of each element of the other list (which may be this list).
+    ///@}
+    /// Appends a copy of each element of the other list (which may be this list).
     void AppendList(const StringList& other);
-    // The elements with the separator between neighbours; empty list gives "".
+    /// The elements with the separator between neighbours; empty list gives "".
     String Join(const String& separator) const;
 
 private:
