@@ -49,11 +49,13 @@ HWND FocusOf(DWORD thread)
     return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : NULL;
 }
 
-// Waits until a window of the thread has the focus.
-HWND WaitFocus(DWORD thread)
+// Waits until the window has the thread's focus (a form that shows takes
+// the activation first, its first control the focus a moment after); the
+// window that has it when the time is up.
+HWND WaitFocusOn(DWORD thread, HWND window, DWORD milliseconds = 5000)
 {
-    DWORD until = GetTickCount() + EmulatorScaled(5000);
-    while (FocusOf(thread) == NULL && GetTickCount() < until)
+    DWORD until = GetTickCount() + EmulatorScaled(milliseconds);
+    while (FocusOf(thread) != window && GetTickCount() < until)
         Sleep(10);
     return FocusOf(thread);
 }
@@ -64,6 +66,15 @@ void PressKey(DWORD thread, UINT key)
     HWND focus = FocusOf(thread);
     PostMessageA(focus, WM_KEYDOWN, key, 1);
     PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+}
+
+// Tab pressed on the first box, once it has the focus; the window that has
+// the focus after, when it is the second box or when the time is up.
+HWND TabFromFirstToSecond(DWORD thread, HWND first, HWND second)
+{
+    WaitFocusOn(thread, first);
+    PressKey(thread, VK_TAB);
+    return WaitFocusOn(thread, second, 2000);
 }
 
 class FormModalTest : public ::testing::Test {
@@ -114,7 +125,7 @@ TEST_F(FormModalTest, EndModalGivesItsValueAndTheOwnerComesBack)
         if (!WaitVisible(dialog.hwnd))
             return;
         ownerEnabledMeanwhile = IsWindowEnabled(owner.hwnd) != FALSE;
-        focusMeanwhile = WaitFocus(mainThread);
+        focusMeanwhile = WaitFocusOn(mainThread, first.hwnd);
         PostMessageA(ok.hwnd, BM_CLICK, 0, 0);
     });
     EXPECT_EQ(dialog.ShowModal(owner), 42);
@@ -147,12 +158,7 @@ TEST_F(FormModalTest, EscAndTheCloseBoxAnswerCancelAndTabMovesTheFocus)
         helper = std::thread([&] {
             if (!WaitVisible(dialog.hwnd))
                 return;
-            WaitFocus(mainThread);
-            PressKey(mainThread, VK_TAB);
-            DWORD until = GetTickCount() + EmulatorScaled(2000);
-            while (FocusOf(mainThread) != second.hwnd && GetTickCount() < until)
-                Sleep(10);
-            afterTab = FocusOf(mainThread);
+            afterTab = TabFromFirstToSecond(mainThread, first.hwnd, second.hwnd);
             way.answer();
         });
         EXPECT_EQ(dialog.ShowModal(owner), IDCANCEL) << way.name;
@@ -237,12 +243,7 @@ TEST_F(FormModalTest, RunGivesTheFormsKeysUntilQuitAndReturnsTheQuitCode)
     first.Focus();
     HWND afterTab = NULL;
     helper = std::thread([&] {
-        WaitFocus(mainThread);
-        PressKey(mainThread, VK_TAB);
-        DWORD until = GetTickCount() + EmulatorScaled(2000);
-        while (FocusOf(mainThread) != second.hwnd && GetTickCount() < until)
-            Sleep(10);
-        afterTab = FocusOf(mainThread);
+        afterTab = TabFromFirstToSecond(mainThread, first.hwnd, second.hwnd);
         PostMessageA(ok.hwnd, BM_CLICK, 0, 0);
         PostThreadMessageA(mainThread, WM_QUIT, 7, 0);
     });
