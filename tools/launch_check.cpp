@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "emulation.h"
 #include "window_search.h"
 
 int main(int argc, char** argv)
@@ -31,12 +32,11 @@ int main(int argc, char** argv)
         std::printf("launch check: cannot start %s\n", program.c_str());
         return 1;
     }
-    // Through a user-mode emulator (TUCKLE_WIN32_EMULATED) a program takes
-    // many times as long to start and to end.
-    const char* emulated = std::getenv("TUCKLE_WIN32_EMULATED");
-    const int slower = emulated != NULL && emulated[0] == '1' ? 10 : 1;
+    // Through a user-mode emulator a program takes many times as long to
+    // start and to end.
+    const unsigned long tries = EmulatorScaled(15000) / 50;
     HWND window = NULL;
-    for (int i = 0; i < 300 * slower && !window; ++i) {
+    for (unsigned long i = 0; i < tries && !window; ++i) {
         window = FindVisibleWindow(pi.dwProcessId, caption);
         if (!window) Sleep(50);
     }
@@ -54,7 +54,7 @@ int main(int argc, char** argv)
         status = 1;
     }
     DWORD exitCode = 1;
-    if (WaitForSingleObject(pi.hProcess, 15000 * slower) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(pi.hProcess, EmulatorScaled(15000)) != WAIT_OBJECT_0) {
         TerminateProcess(pi.hProcess, 1);
         std::printf("launch check: the program did not end\n");
         status = 1;

@@ -133,11 +133,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     if (__argc > 1)
         OpenFile(__argv[1]);
 
-    MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0) > 0)
-        if (!IsDialogMessageA(viewer.hwnd, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    return 0;
+    return viewer.Run();
 }

@@ -118,11 +118,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     settings.DialogProcedure = SettingsProc;
     editor.DialogProcedure = EditorProc;
 
-    MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0) > 0)
-        if (!IsDialogMessageA(editor.hwnd, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    return 0;
+    return editor.Run();
 }

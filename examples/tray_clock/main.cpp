@@ -69,11 +69,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     ShowTime();
     clockForm.AddTimer("tick", 1000);
 
-    MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0) > 0)
-        if (!IsDialogMessageA(clockForm.hwnd, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    return 0;
+    return clockForm.Run();
 }

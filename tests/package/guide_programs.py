@@ -22,7 +22,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from readme_recipe import recipe_files  # noqa: E402
+from readme_recipe import build_project, code_blocks  # noqa: E402
 
 
 def guide_blocks(guide, kind):
@@ -31,15 +31,9 @@ def guide_blocks(guide, kind):
     captions = {}
     for chapter in sorted(glob.glob(os.path.join(guide, "*.md"))):
         text = open(chapter, encoding="utf-8").read()
-        # The caption rides in the marker; the reader of blocks takes the name alone.
         for name, caption in re.findall(r"^<!-- " + kind + r": (\S+) \| (.+?) -->$", text, re.M):
             captions[name] = caption
-        plain = re.sub(r"^(<!-- " + kind + r": \S+) \| .+? -->$", r"\1 -->", text, flags=re.M)
-        flat = os.path.join(os.environ.get("TMPDIR", "/tmp"), "guide-chapter-%d.md" % os.getpid())
-        with open(flat, "w", encoding="utf-8") as out:
-            out.write(plain)
-        found = recipe_files(flat, kind)
-        os.remove(flat)
+        found = code_blocks(text, kind)
         for name in found:
             if name in blocks:
                 sys.exit("two guide blocks are named %s" % name)
@@ -67,18 +61,7 @@ def build(guide, prefix, toolchain, folder):
     with open(os.path.join(folder, "programs.txt"), "w") as out:
         for name in sorted(programs):
             out.write("%s.exe\t%s\n" % (name[:-4], captions[name]))
-    build_dir = os.path.join(folder, "build")
-    toolchain_file = os.path.join(prefix, "lib", "cmake", "Wicker", toolchain)
-    env = dict(os.environ)
-    env.pop("MAKEFLAGS", None)
-    env.pop("MFLAGS", None)
-    for step in (["cmake", "-S", folder, "-B", build_dir, "-DCMAKE_TOOLCHAIN_FILE=" + toolchain_file,
-                  "-DCMAKE_PREFIX_PATH=" + prefix, "-DCMAKE_BUILD_TYPE=Release"],
-                 ["cmake", "--build", build_dir, "-j", "2"]):
-        done = subprocess.run(step, env=env)
-        if done.returncode != 0:
-            sys.exit("the guide's programs did not build (%s)" % " ".join(step))
-    print("built %d guide programs in %s" % (len(programs), build_dir))
+    print("built %d guide programs in %s" % (len(programs), build_project(folder, prefix, toolchain)))
 
 
 def listed(folder):

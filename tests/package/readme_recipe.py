@@ -16,12 +16,18 @@ import sys
 
 def recipe_files(readme, kind="recipe"):
     """The README's code blocks of a kind ("recipe", "compiled"): {name: text}."""
+    return code_blocks(open(readme, encoding="utf-8").read(), kind)
+
+
+def code_blocks(page, kind):
+    """The code blocks of a page after its markers of a kind,
+    "<!-- kind: name -->" or "<!-- kind: name | caption -->": {name: text}."""
     files = {}
     current = None
     indent = None
     lines = []
-    for line in open(readme, encoding="utf-8").read().split("\n"):
-        marker = re.match(r"^<!-- " + kind + r": (\S+) -->$", line)
+    for line in page.split("\n"):
+        marker = re.match(r"^<!-- " + kind + r": (\S+)(?: \| .+?)? -->$", line)
         if marker:
             if current:
                 files[current] = "\n".join(lines).rstrip("\n") + "\n"
@@ -60,7 +66,15 @@ def main():
     for name, text in files.items():
         with open(os.path.join(folder, name), "w", encoding="utf-8") as out:
             out.write(text)
+    print("the README's program is built in", build_project(folder, prefix, toolchain))
+
+
+def build_project(folder, prefix, toolchain):
+    """Configures the project in the folder with nothing but the package's
+    toolchain file and prefix, as the README tells, builds it in <folder>/build and gives that
+    folder; ends the script with the tool's output when a step fails."""
     environment = dict(os.environ)
+    # The build is a make of its own, not a part of a calling make's job server.
     environment.pop("MAKEFLAGS", None)
     environment.pop("MFLAGS", None)
     build = os.path.join(folder, "build")
@@ -74,7 +88,7 @@ def main():
                               universal_newlines=True)
         if done.returncode != 0:
             sys.exit("%s failed:\n%s" % (" ".join(command), done.stdout))
-    print("the README's program is built in", build)
+    return build
 
 
 if __name__ == "__main__":

@@ -107,10 +107,7 @@ bool Form::Create(const String& caption, int x, int y, int width, int height, DW
     UINT dpi = ScalingDpi(hwnd);
     SIZE size = ScaledFrameSize(width, height, windowStyle, windowExStyle, dpi);
     Resize(size.cx, size.cy, false);
-    if (child)
-        Move(ScaleBetweenDpi(x, kLogicalDpi, dpi), ScaleBetweenDpi(y, kLogicalDpi, dpi));
-    else
-        Move(x, y);
+    MoveLogical(x, y);
     if (!child && DpiScalingOn())
         FollowDpiChanges(hwnd, dpi);
     if (centred)

@@ -231,6 +231,7 @@ struct Form : Control {
     /// gave (-1 when the loop failed). The last line of most WinMains:
     ///     return mainForm.Run();
     int Run();
+
     /// Ends the modal showing with the value ShowModal returns; false when
     /// the form is not shown modally or has ended already.
     bool EndModal(INT_PTR value);
@@ -248,6 +249,10 @@ private:
     void FillNotifyIcon(const IconObject& trayIcon, const String& tip);
     /// Repaints the attached bar after a show-state change.
     void RefreshBar();
+    /// Gets the thread's next message and, unless it is WM_QUIT, handles it:
+    /// the form's keys through the dialog manager, the rest translated and
+    /// dispatched. GetMessageA's result. The loops of Run and ShowModal.
+    static BOOL HandleNextMessage(HWND form, MSG& msg);
 };
 
 /// A form viewing the control's window (and its parent); no window is created.

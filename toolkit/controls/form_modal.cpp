@@ -97,7 +97,7 @@ INT_PTR Form::ShowModal(const Control& owner)
     WPARAM quitCode = 0;
     while (IsWindow(form) && !HasEnded(form)) {
         MSG msg;
-        BOOL got = GetMessageA(&msg, NULL, 0, 0);
+        BOOL got = HandleNextMessage(form, msg);
         if (got == 0) {
             quit = true;
             quitCode = msg.wParam;
@@ -105,10 +105,6 @@ INT_PTR Form::ShowModal(const Control& owner)
         }
         if (got < 0)
             break;
-        if (!IsDialogMessageA(form, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
     }
 
     INT_PTR value = -1;

@@ -8,7 +8,7 @@
 
 namespace {
 
-bool IsChild(HWND window)
+bool IsChildWindow(HWND window)
 {
     return (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0;
 }
@@ -28,7 +28,7 @@ void Control::MoveLogical(int x, int y)
 {
     if (hwnd == NULL)
         return;
-    if (!IsChild(hwnd)) {
+    if (!IsChildWindow(hwnd)) {
         Move(x, y);
         return;
     }
@@ -52,7 +52,7 @@ int Control::ResizeLogical(int width, int height, bool centre)
 POINT Control::LogicalPlace()
 {
     POINT place = {GetLeftValue(), GetTopValue()};
-    if (hwnd == NULL || !IsChild(hwnd))
+    if (hwnd == NULL || !IsChildWindow(hwnd))
         return place;
     UINT dpi = ScalingDpi(hwnd);
     place.x = ScaleBetweenDpi(place.x, dpi, kLogicalDpi);
