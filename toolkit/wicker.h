@@ -72,6 +72,7 @@
 #include "system/shutdown.h"
 #include "system/environment.h"
 #include "system/icon_object.h"
+#include "system/icon_resample.h"
 #include "system/file_dialog.h"
 #include "system/file_name_dialogs.h"
 #include "system/browse_for_folder.h"

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "../foundation/dpi_scaling.h"
 #include "basic_control.h"
 
 static_assert(kCoolBarStyle == (WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_BORDER |
@@ -68,6 +69,24 @@ bool CoolBar::Create(int identifier, Control parentControl, int, int, bool enabl
     return true;
 }
 
+namespace {
+
+// Room for a band's gripper and caption, in the bar's font: the caption's
+// width and a margin for the gripper and the gaps either side.
+int CaptionLength(HWND bar, const String& text)
+{
+    const int kGripperAndGaps = 20;
+    HDC dc = GetDC(bar);
+    HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(bar, WM_GETFONT, 0, 0)));
+    SIZE caption = {0, 0};
+    GetTextExtentPoint32A(dc, text.CStr(), text.Length, &caption);
+    SelectObject(dc, before);
+    ReleaseDC(bar, dc);
+    return caption.cx + ScaleBetweenDpi(kGripperAndGaps, kLogicalDpi, ScalingDpi(bar));
+}
+
+}  // namespace
+
 bool CoolBar::AddBand(const String& text, const Control& child, bool newRow, COLORREF textColor)
 {
     if (hwnd == NULL)
@@ -93,12 +112,22 @@ bool CoolBar::AddBand(const String& text, const Control& child, bool newRow, COL
     GetClassNameA(child.hwnd, kind, sizeof kind);
     SIZE buttons = {0, 0};
     if (lstrcmpiA(kind, TOOLBARCLASSNAMEA) == 0) {
+        // A bar of labels alone (no pictures) keeps room for pictures
+        // under its labels and would show them high in the row; with no
+        // room for pictures its buttons are as tall as their labels, which
+        // the bar's own subclass then keeps in the middle of the row.
+        bool labelsOnly = SendMessageA(child.hwnd, TB_GETIMAGELIST, 0, 0) == 0;
         SetWindowLongPtrA(child.hwnd, GWL_STYLE,
                           GetWindowLongPtrA(child.hwnd, GWL_STYLE) | CCS_NORESIZE |
                               CCS_NOPARENTALIGN | CCS_NODIVIDER);
+        if (labelsOnly) {
+            SendMessageA(child.hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+            SendMessageA(child.hwnd, TB_AUTOSIZE, 0, 0);
+        }
+        // The band's length holds its gripper and caption before the buttons.
         if (SendMessageA(child.hwnd, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons))) {
             band.cyMinChild = buttons.cy;
-            band.cx = buttons.cx + band.cyMinChild;
+            band.cx = buttons.cx + CaptionLength(hwnd, text);
         }
     }
     bool added =

@@ -129,6 +129,16 @@ namespace {
 
 const UINT_PTR kFirstFocusSubclassId = 0x57464F43;  // "WFOC"
 
+// Tool, re-bar and status bars take the tab order's focus only to make a
+// button hot; typing goes nowhere there, so the first focus passes them by.
+bool IsBar(HWND window)
+{
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpiA(name, TOOLBARCLASSNAMEA) == 0 || lstrcmpiA(name, REBARCLASSNAMEA) == 0 ||
+           lstrcmpiA(name, STATUSCLASSNAMEA) == 0;
+}
+
 // Posted to the form to give the focus once its controls exist.
 UINT FirstFocusMessage()
 {
@@ -136,8 +146,9 @@ UINT FirstFocusMessage()
     return message;
 }
 
-// Waits until the form is shown and active with nothing of it focused, then
-// focuses its first tab-stop control and goes. The program makes its
+// Waits until the form is shown and active with nothing of it focused (or
+// only a bar, where the dialog manager puts the focus of a form whose first
+// tab stop is its tool bar), then focuses its first tab-stop control and goes. The program makes its
 // controls after the form, so the focus is given from a posted message,
 // which the loop handles when they exist, and again whenever the form shows
 // or is activated until it has been given.
@@ -148,7 +159,7 @@ LRESULT CALLBACK FirstFocusProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (!IsWindowVisible(window) || GetActiveWindow() != window)
             return 0;
         HWND focus = GetFocus();
-        if (focus == NULL || focus == window)
+        if (focus == NULL || focus == window || (IsChild(window, focus) && IsBar(focus)))
             FocusFirstTabStop(window);
         RemoveWindowSubclass(window, FirstFocusProc, kFirstFocusSubclassId);
         return 0;
@@ -165,6 +176,12 @@ LRESULT CALLBACK FirstFocusProc(HWND window, UINT message, WPARAM wParam, LPARAM
 bool FocusFirstTabStop(HWND form)
 {
     HWND first = GetNextDlgTabItem(form, NULL, FALSE);
+    HWND start = first;
+    while (first != NULL && IsBar(first)) {
+        first = GetNextDlgTabItem(form, first, FALSE);
+        if (first == start)
+            break;
+    }
     if (first == NULL || !IsChild(form, first))
         return false;
     SetFocus(first);

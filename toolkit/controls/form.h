@@ -265,8 +265,9 @@ Form AsForm(const Control& control);
 /// the focus by then.
 void GiveFirstControlTheFocus(HWND form);
 
-/// Focuses the form's first tab-stop control now (GetNextDlgTabItem); false
-/// when the form has none.
+/// Focuses the form's first tab-stop control now (GetNextDlgTabItem), passing
+/// by tool, re-bar and status bars unless they are all there is; false when
+/// the form has none.
 bool FocusFirstTabStop(HWND form);
 
 #endif

@@ -36,6 +36,7 @@ void MonthCalendar::BindProperties()
     TitleBackColor.Bind(this, NULL, &MonthCalendar::SetTitleBackColor);
     TitleTextColor.Bind(this, NULL, &MonthCalendar::SetTitleTextColor);
     MonthBackColor.Bind(this, NULL, &MonthCalendar::SetMonthBackColor);
+    TrailingTextColor.Bind(this, NULL, &MonthCalendar::SetTrailingTextColor);
     Day.Bind(this, &MonthCalendar::GetDay, &MonthCalendar::SetDayValue);
     Month.Bind(this, &MonthCalendar::GetMonth, &MonthCalendar::SetMonthValue);
     Year.Bind(this, &MonthCalendar::GetYear, &MonthCalendar::SetYearValue);
@@ -64,6 +65,11 @@ void MonthCalendar::SetTitleTextColor(COLORREF colour)
 void MonthCalendar::SetMonthBackColor(COLORREF colour)
 {
     SendMessageA(hwnd, MCM_SETCOLOR, MCSC_MONTHBK, colour);
+    SendMessageA(hwnd, MCM_SETCOLOR, MCSC_TRAILINGTEXT, colour);
+}
+
+void MonthCalendar::SetTrailingTextColor(COLORREF colour)
+{
     SendMessageA(hwnd, MCM_SETCOLOR, MCSC_TRAILINGTEXT, colour);
 }
 

@@ -28,6 +28,13 @@ struct MonthCalendar : Control {
     Property<MonthCalendar, COLORREF> TitleTextColor;
     Property<MonthCalendar, COLORREF> MonthBackColor;
     ///@}
+    /// Write only: the colour of the days of the neighbouring months
+    /// (MCM_SETCOLOR, MCSC_TRAILINGTEXT). Set it after MonthBackColor to show
+    /// those days again, in a colour apart from the month's own:
+    ///
+    ///     calendar.MonthBackColor = RGB(255, 255, 240);
+    ///     calendar.TrailingTextColor = GetSysColor(COLOR_GRAYTEXT);
+    Property<MonthCalendar, COLORREF> TrailingTextColor;
     ///@{
     /// The selected day (MCM_GETCURSEL / MCM_SETCURSEL): day of the month,
     /// month 1 to 12 and year; 0 without a window.
@@ -63,6 +70,7 @@ private:
     void SetTitleBackColor(COLORREF colour);
     void SetTitleTextColor(COLORREF colour);
     void SetMonthBackColor(COLORREF colour);
+    void SetTrailingTextColor(COLORREF colour);
     int GetDay();
     int GetMonth();
     int GetYear();

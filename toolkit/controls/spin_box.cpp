@@ -31,6 +31,25 @@ void CreateArrowsStep(Control& control, void* height)
         SendMessageA(box.upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(box.hwnd), 0);
 }
 
+// Aligning to its buddy gives the arrows the control's own width, which
+// does not follow the DPI; at any other DPI the arrows take their scaled
+// width from the box's right end, and the box the rest.
+void FitArrowsWidth(spinBox& box)
+{
+    int width = ScaleBetweenDpi(kSpinArrowsWidth, kLogicalDpi, ScalingDpi(box.parent));
+    RECT arrows, text;
+    if (!GetWindowRect(box.upDown, &arrows) || !GetWindowRect(box.hwnd, &text) ||
+        arrows.right - arrows.left >= width)
+        return;
+    MapWindowPoints(NULL, box.parent, reinterpret_cast<POINT*>(&arrows), 2);
+    MapWindowPoints(NULL, box.parent, reinterpret_cast<POINT*>(&text), 2);
+    int grow = width - (arrows.right - arrows.left);
+    SetWindowPos(box.hwnd, NULL, 0, 0, text.right - text.left - grow, text.bottom - text.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(box.upDown, NULL, arrows.left - grow, arrows.top, width,
+                 arrows.bottom - arrows.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 spinBox::spinBox() : upDown(NULL), decimals(2)
@@ -68,6 +87,7 @@ bool spinBox::Create(const String& text, int identifier, int x, int y, int width
         // sizing gave the box its whole width back, so the arrows are placed
         // again, inside the width given, and go with the box.
         SendMessageA(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd), 0);
+        FitArrowsWidth(*this);
         if (enabled == false)
             EnableWindow(upDown, FALSE);
         if (visible)

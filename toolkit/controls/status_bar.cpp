@@ -33,9 +33,34 @@ struct PartLengths {
     std::size_t characters[256] = {};
 };
 
+// A themed bar draws every part flat, whatever SBT_POPOUT asks; the parts
+// given it are drawn raised here, over what the bar painted.
+void DrawRaisedParts(HWND bar)
+{
+    int parts = static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0));
+    HDC dc = NULL;
+    for (int part = 0; part < parts; ++part) {
+        if ((HIWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, part, 0)) & SBT_POPOUT) == 0)
+            continue;
+        RECT place;
+        if (!SendMessageA(bar, SB_GETRECT, part, reinterpret_cast<LPARAM>(&place)))
+            continue;
+        if (dc == NULL)
+            dc = GetDC(bar);
+        DrawEdge(dc, &place, BDR_RAISEDINNER, BF_RECT);
+    }
+    if (dc != NULL)
+        ReleaseDC(bar, dc);
+}
+
 LRESULT CALLBACK StatusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                UINT_PTR subclassId, DWORD_PTR data)
 {
+    if (message == WM_PAINT) {
+        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        DrawRaisedParts(window);
+        return result;
+    }
     PartLengths* lengths = reinterpret_cast<PartLengths*>(data);
     const bool drawnByOwner = (wParam & SBT_OWNERDRAW) != 0;
     if (message == SB_SETTEXTW && !drawnByOwner) {

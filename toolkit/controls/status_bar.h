@@ -60,7 +60,9 @@ struct StatusBar : Control {
     /// The part's text as shown (SB_GETTEXTA), whole; empty for a part the bar
     /// does not have.
     String Text(int part);
-    /// Draws the part raised or flat; every part is drawn again with its style.
+    /// Draws the part raised (SBT_POPOUT, whose edge the bar draws itself where
+    /// a themed bar would leave it flat) or flat; every part is drawn again
+    /// with its style.
     void SetRaised(int part, bool isRaised);
     /// Places the bar along its parent's bottom edge again (WM_SIZE) and
     /// repaints it. The parts keep their right edges: write Parts to share the

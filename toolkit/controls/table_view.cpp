@@ -1,6 +1,7 @@
 #include "table_view.h"
 
 #include "../foundation/dpi_scaling.h"
+#include "../foundation/image_list.h"
 #include "basic_control.h"
 #include "list_view_text.h"
 #include "../foundation/wide_text.h"
@@ -24,6 +25,58 @@ const ControlKind kTableViewKind = {
 void SetExtendedStyle(Control& control, void*)
 {
     SendMessageA(control.hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kTableViewExtendedStyle);
+}
+
+// Logical pixels between a row's check box and its icon.
+const int kCheckBoxGap = 4;
+
+// The control's check-box pictures fill their cells, so a row's icon is
+// drawn against the box and looks to cover it. The pictures are copied into
+// cells wider by a gap and shown instead; the control's own list, which a
+// shared-lists table does not destroy, is destroyed here. The copy is kept
+// with the window.
+void WidenCheckBoxPictures(HWND table)
+{
+    HIMAGELIST own = reinterpret_cast<HIMAGELIST>(SendMessageA(table, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    int width = 0, height = 0;
+    if (own == NULL || !ImageList_GetIconSize(own, &width, &height))
+        return;
+    int gap = ScaleBetweenDpi(kCheckBoxGap, kLogicalDpi, ScalingDpi(table));
+    ImageList wide(kSmallIcons);
+    if (wide.handle == NULL)
+        return;
+    wide.IconWidth = width + gap;
+    wide.IconHeight = height;
+    HDC screen = GetDC(NULL);
+    HDC colourDc = CreateCompatibleDC(screen);
+    HDC maskDc = CreateCompatibleDC(screen);
+    for (int index = 0; index < ImageList_GetImageCount(own); ++index) {
+        // The picture over black, and its mask (set where it is clear) over a
+        // clear gap.
+        HBITMAP colour = CreateCompatibleBitmap(screen, width + gap, height);
+        HBITMAP mask = CreateBitmap(width + gap, height, 1, 1, NULL);
+        HGDIOBJ oldColour = SelectObject(colourDc, colour);
+        HGDIOBJ oldMask = SelectObject(maskDc, mask);
+        PatBlt(colourDc, 0, 0, width + gap, height, BLACKNESS);
+        PatBlt(maskDc, 0, 0, width + gap, height, WHITENESS);
+        ImageList_Draw(own, index, colourDc, 0, 0, ILD_NORMAL);
+        ImageList_Draw(own, index, maskDc, 0, 0, ILD_MASK);
+        SelectObject(colourDc, oldColour);
+        SelectObject(maskDc, oldMask);
+        ImageList_Add(wide.handle, colour, mask);
+        DeleteObject(colour);
+        DeleteObject(mask);
+    }
+    DeleteDC(colourDc);
+    DeleteDC(maskDc);
+    ReleaseDC(NULL, screen);
+    if (static_cast<int>(wide.Count) != ImageList_GetImageCount(own))
+        return;
+    KeepImageListWithWindow(table, LVSIL_STATE, wide);
+    HIMAGELIST before = reinterpret_cast<HIMAGELIST>(
+        SendMessageA(table, LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(wide.handle)));
+    if (before == own)
+        ImageList_Destroy(own);
 }
 
 bool SetWidthOf(HWND table, int column, int width)
@@ -250,8 +303,17 @@ void TableView::SetCheckboxes(bool on)
     if (hwnd == NULL)
         return;
     LRESULT style = SendMessageA(hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    bool wasOn = (style & LVS_EX_CHECKBOXES) != 0;
+    // The widened pictures are taken back before the control lets go of its
+    // check boxes, so that it never destroys the list the window keeps.
+    if (wasOn && !on)
+        SendMessageA(hwnd, LVM_SETIMAGELIST, LVSIL_STATE, 0);
     style = on ? (style | LVS_EX_CHECKBOXES) : (style & ~static_cast<LRESULT>(LVS_EX_CHECKBOXES));
     SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style);
+    if (on && !wasOn)
+        WidenCheckBoxPictures(hwnd);
+    else if (!on && wasOn)
+        KeepImageListWithWindow(hwnd, LVSIL_STATE, ImageList());
 }
 
 int TableView::GetSelectedRow()

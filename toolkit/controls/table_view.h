@@ -116,7 +116,8 @@ private:
 ///     TableRow row = table.AddRow("notes.txt");
 ///     row.SetCellText(1, "2 KB");
 struct TableView : Control {
-    /// Read/write: whether rows show check boxes (LVS_EX_CHECKBOXES).
+    /// Read/write: whether rows show check boxes (LVS_EX_CHECKBOXES), with a
+    /// gap between each box and the row's icon.
     Property<TableView, bool> Checkboxes;
     /// Read only: the first selected row, -1 for none.
     Property<TableView, int> SelectedRow;

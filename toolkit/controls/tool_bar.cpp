@@ -1,5 +1,7 @@
 #include "tool_bar.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "basic_control.h"
@@ -19,6 +21,66 @@ const ControlKind kToolBarKind = {TOOLBARCLASSNAMEA, "", {kStepEnd}};
 
 // A button without a label: index 0 would show the bar's first string.
 const INT_PTR kNoLabel = -1;
+
+const UINT_PTR kToolBarSubclassId = 0x57544254;  // "WTBT"
+
+// True when the pointer is over the bar's button at the index.
+bool PointerOverButton(HWND bar, int index)
+{
+    RECT button;
+    POINT pointer;
+    if (!SendMessageA(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&button)) ||
+        !GetCursorPos(&pointer) || !ScreenToClient(bar, &pointer))
+        return false;
+    return PtInRect(&button, pointer) != FALSE;
+}
+
+// True when the bar is a re-bar band's child.
+bool InBand(HWND bar)
+{
+    char kind[32] = "";
+    GetClassNameA(GetParent(bar), kind, sizeof kind);
+    return lstrcmpiA(kind, REBARCLASSNAMEA) == 0;
+}
+
+// A re-bar makes a band's child as tall as the band's row, which a taller
+// neighbour (a combo box) sets; a bar draws its buttons from its top, so its
+// labels would sit above the other bands'. The bar keeps its buttons' height
+// and takes the middle of the row instead.
+void CentreInBand(HWND bar, WINDOWPOS& place)
+{
+    if ((place.flags & SWP_NOSIZE) != 0 || !InBand(bar))
+        return;
+    SIZE buttons = {0, 0};
+    if (!SendMessageA(bar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons)) ||
+        buttons.cy <= 0 || place.cy <= buttons.cy)
+        return;
+    if ((place.flags & SWP_NOMOVE) == 0)
+        place.y += (place.cy - buttons.cy) / 2;
+    place.cy = buttons.cy;
+}
+
+// A flat bar draws its hot button raised and forgets it only when the pointer
+// leaves. The pointer does not leave in two cases: the bar loses the focus
+// that made its first button hot (the dialog manager's tab order gives a bar
+// the focus, and the bar's focus makes a button hot), and a click opens a
+// modal window, which takes the mouse until it closes, wherever the pointer
+// is then. Both end with no hot button unless the pointer is over it.
+LRESULT CALLBACK ToolBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR)
+{
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(bar, ToolBarProc, kToolBarSubclassId);
+    if (message == WM_WINDOWPOSCHANGING)
+        CentreInBand(bar, *reinterpret_cast<WINDOWPOS*>(lParam));
+    LRESULT result = DefSubclassProc(bar, message, wParam, lParam);
+    if (message == WM_KILLFOCUS || message == WM_LBUTTONUP || message == WM_CAPTURECHANGED) {
+        int hot = static_cast<int>(SendMessageA(bar, TB_GETHOTITEM, 0, 0));
+        if (hot >= 0 && !PointerOverButton(bar, hot))
+            SendMessageA(bar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+    }
+    return result;
+}
 
 }  // namespace
 
@@ -77,6 +139,7 @@ bool ToolBar::Create(int identifier, Control parentControl, int x, int y, bool e
         return false;
     // The bar must know the record size before any button comes.
     SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SetWindowSubclass(hwnd, ToolBarProc, kToolBarSubclassId, 0);
     SetDefaultFont();
     if (!enabled)
         Disable();

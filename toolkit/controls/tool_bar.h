@@ -38,7 +38,9 @@ struct ToolButton {
 
 /// A "ToolbarWindow32" window along the top of its parent (the control
 /// places itself there and takes the parent's width). Clicking a button sends
-/// WM_COMMAND with its command, code BN_CLICKED, to the parent.
+/// WM_COMMAND with its command, code BN_CLICKED, to the parent. A button is
+/// drawn hot (raised) only while the pointer is over it: not after the bar
+/// lost the focus, nor after a click that opened a modal window.
 ///
 ///     ToolBar tools(1, form);
 ///     tools.SetImageList(icons);

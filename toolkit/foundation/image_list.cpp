@@ -1,27 +1,55 @@
 #include "image_list.h"
 
+#include "dpi_scaling.h"
 #include "kept_handles.h"
+#include "../system/icon_resample.h"
 
 namespace {
 
 const int kIcons24Side = 24;
-const UINT kImageListFlags = ILC_MASK | ILC_COLOR8;
+// The sides of small and standard icons at 96 DPI.
+const int kSmallIconsSide = 16;
+const int kStandardIconsSide = 32;
+// Full colour with a mask: the system's icons carry 32-bit pictures, which an
+// 8-bit list would dither into speckles.
+const UINT kImageListFlags = ILC_MASK | ILC_COLOR32;
 const int kInitialImages = 0;
 const int kImageGrowth = 1000;
 const int kAppendIndex = -1;
 const int kAllImages = -1;
 
-static_assert(kImageListFlags == 9, "masked 8-bit image list");
+static_assert(kImageListFlags == 0x21, "masked 32-bit image list");
 
 }  // namespace
 
+// Icons are drawn at a few sides only; a scaled side between two of them
+// takes the smaller, so that 120 DPI keeps sharp 16-pixel pictures rather
+// than blurred 20-pixel ones.
+int StandardIconSideAtMost(int side)
+{
+    static const int kSides[] = {16, 24, 32, 48, 64, 96, 128, 256};
+    int chosen = kSides[0];
+    for (int standard : kSides)
+        if (standard <= side)
+            chosen = standard;
+    return chosen;
+}
+
 int IconSideOfKind(int sizeKind)
 {
-    if (sizeKind == kSmallIcons)
-        return GetSystemMetrics(SM_CXSMICON);
-    if (sizeKind == kIcons24)
-        return kIcons24Side;
-    return GetSystemMetrics(SM_CXICON);
+    int side = sizeKind == kSmallIcons ? GetSystemMetrics(SM_CXSMICON)
+               : sizeKind == kIcons24  ? kIcons24Side
+                                       : GetSystemMetrics(SM_CXICON);
+    // A program that scales takes its pictures at the screen's DPI too. The
+    // metrics are already scaled where the system scales them; where it
+    // gives 96-DPI sides at every DPI, they are scaled here.
+    if (!DpiScalingOn())
+        return side;
+    int logical = sizeKind == kSmallIcons ? kSmallIconsSide
+                  : sizeKind == kIcons24  ? kIcons24Side
+                                          : kStandardIconsSide;
+    int scaled = StandardIconSideAtMost(ScaleBetweenDpi(logical, kLogicalDpi, WindowDpi(NULL)));
+    return side >= scaled ? side : scaled;
 }
 
 ImageList::ImageList() : kind(kSmallIcons), handle(NULL)
@@ -60,12 +88,21 @@ bool ImageList::EnsureCreated(int sizeKind)
     return handle != NULL || Create(sizeKind);
 }
 
-// ImageList_ReplaceIcon with index -1 (append).
+// ImageList_ReplaceIcon with index -1 (append), of the icon at the list's
+// side (ResampledIcon): a resource's own picture of that side where it has
+// one, else one reduced smoothly from a larger picture, rather than the
+// list's stretching.
 int ImageList::AppendIcon(HICON icon)
 {
     if (handle == NULL || icon == NULL)
         return -1;
-    return ImageList_ReplaceIcon(handle, kAppendIndex, icon);
+    int width = 0, height = 0;
+    ImageList_GetIconSize(handle, &width, &height);
+    HICON sized = width == height ? ResampledIcon(icon, width) : NULL;
+    int index = ImageList_ReplaceIcon(handle, kAppendIndex, sized != NULL ? sized : icon);
+    if (sized != NULL)
+        DestroyIcon(sized);
+    return index;
 }
 
 int ImageList::AddIcon(const IconObject& icon)

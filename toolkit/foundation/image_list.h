@@ -30,7 +30,8 @@ struct ImageList {
     Property<ImageList, int> IconWidth;
     Property<ImageList, int> IconHeight;
     ///@}
-    /// 0 small icons, 1 icons of 24 pixels, any other value standard icons.
+    /// 0 small icons, 1 icons of 24 pixels, any other value standard icons
+    /// (each at the screen's DPI while the toolkit scales: IconSideOfKind).
     int kind;
     /// Null until created.
     HIMAGELIST handle;
@@ -100,7 +101,11 @@ private:
 /// the window is missing or the place is outside 0 to 3.
 bool KeepImageListWithWindow(HWND window, int place, const ImageList& list);
 
-/// The side in pixels of the icons of a size kind.
+/// The side in pixels of the icons of a size kind: the system's small or
+/// standard icon side, or 24. While the toolkit scales (UseDpiScaling) the side
+/// follows the screen's DPI, taking the largest of the usual icon sides (16,
+/// 24, 32, 48 ...) that fits the scaled one: at 144 DPI small icons are 24
+/// pixels, icons of 24 pixels 32 and standard icons 48.
 int IconSideOfKind(int sizeKind);
 
 #endif

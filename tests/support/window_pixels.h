@@ -1,0 +1,31 @@
+// What a window shows, read back as pixels after a full repaint, and the
+// questions the drawing tests ask of them.
+#ifndef TESTS_SUPPORT_WINDOW_PIXELS_H
+#define TESTS_SUPPORT_WINDOW_PIXELS_H
+
+#include <windows.h>
+
+#include <vector>
+
+// A rectangle of a window's client area, row by row.
+struct PixelGrid {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> colours;
+
+    COLORREF At(int x, int y) const { return colours[y * width + x]; }
+    // Pixels whose colour differs from `background` by more than `tolerance`
+    // in some channel, and the smallest rectangle holding them (empty when
+    // there are none).
+    int CountDiffering(COLORREF background, int tolerance = 24) const;
+    RECT BoundsOfDiffering(COLORREF background, int tolerance = 24) const;
+};
+
+// The area of the window's client area as painted after a full repaint of
+// its top-level window and every child, waitMs given to the painting.
+PixelGrid RepaintedPixels(HWND window, const RECT& area, DWORD waitMs = 50);
+
+// The larger of the channel differences between two colours.
+int ColourDistance(COLORREF one, COLORREF other);
+
+#endif
