@@ -70,6 +70,8 @@ void calendar_page(Form& page)
     calendar.TitleBackColor = RGB(0x20, 0x30, 0x60);
     calendar.TitleTextColor = RGB(0xF0, 0xD0, 0x40);
     calendar.MonthBackColor = RGB(0xFF, 0xFF, 0xF0);
+    // The neighbouring months' days, apart from the month's own.
+    calendar.TrailingTextColor = GetSysColor(COLOR_GRAYTEXT);
 
     Label("The same day, with a time", 0, 240, 10, 300, 20, page);
     picker.Create("", kPicker, 240, 32, 300, 24, page);

@@ -105,6 +105,8 @@ void controls_page(Form& page)
     // A bitmap of the system's (OBM_CHECKBOXES), in a box of its size.
     Bitmap checks(LoadBitmapA(NULL, MAKEINTRESOURCEA(32759)));
     BmpBox("", 0, 400, 35, checks.Width, checks.Height, page, checks);
+    Label("An icon", 0, 322, 76, 60, 18, page);
+    Label("The system's check box bitmap", 0, 400, 76, 180, 18, page);
 
     // Progress bars and a slider that drives the first.
     FrameBox("Progress", 0, 310, 110, 280, 120, page);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "pages.h"
@@ -96,6 +97,21 @@ void ShowPage(int index)
                              NumberString(galleryPageCount, 0));
 }
 
+// A control's text as one short line for the status bar: its first line,
+// tabs (which a status bar takes as alignment marks) as spaces, and at most
+// kShortLine characters, with "..." where it was cut.
+String ShortLine(const String& text)
+{
+    const int kShortLine = 36;
+    std::string line;
+    for (const char* c = text.CStr(); *c != '\0' && *c != '\r' && *c != '\n'; ++c)
+        line.push_back(*c == '\t' ? ' ' : *c);
+    String shown(line.c_str());
+    if (shown.Length > kShortLine || line.size() < std::strlen(text.CStr()))
+        shown = WholeCharactersPrefix(shown, kShortLine) + "...";
+    return shown;
+}
+
 // What the status bar says about the window under the pointer.
 String Describe(HWND window)
 {
@@ -120,7 +136,7 @@ String Describe(HWND window)
     String text = control.Text;
     if (text.empty())
         return String("A control of class ") + kind;
-    return String(kind) + " \"" + text + "\"";
+    return String(kind) + " \"" + ShortLine(text) + "\"";
 }
 
 INT_PTR CALLBACK MainProc(HWND, UINT message, WPARAM wParam, LPARAM)

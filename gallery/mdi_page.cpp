@@ -54,11 +54,12 @@ void OpenFrame()
         frame.Show();
         return;
     }
-    // Over the right of the gallery, so the page and the frame show together.
+    // Over the right of the gallery, beside the button that opens it, so the
+    // page and the frame show together.
     RECT area;
     GetWindowRect(page.hwnd, &area);
-    frame.Create("MDI window", area.left + 150, area.top + 60, 460, 360, kFormStandard, true,
-                 false);
+    frame.Create("MDI window", area.left + LogicalToPixels(page, 180),
+                 area.top + LogicalToPixels(page, 60), 430, 360, kFormStandard, true, false);
     frame.DialogProcedure = FrameProc;
     frame.SetBackColor(RGB(96, 112, 128));
 

@@ -14,19 +14,19 @@ Form* systemPage = NULL;
 Label mouseLabel;
 
 // One line per drive: letter, type and volume label.
-String DriveLines()
+StringList DriveLines()
 {
     StringList letters = System.Drives;
     StringList types = System.DriveTypes;
     StringList labels = System.VolumeNames;
-    String text;
+    StringList lines;
     for (int i = 0; i < letters.Count; ++i) {
-        text += letters.Item(i) + ":    " + (i < types.Count ? types.Item(i) : String("?"));
+        String line = letters.Item(i) + ":    " + (i < types.Count ? types.Item(i) : String("?"));
         if (i < labels.Count && !labels.Item(i).empty())
-            text += "    \"" + labels.Item(i) + "\"";
-        text += "\r\n";
+            line += "    \"" + labels.Item(i) + "\"";
+        lines.Add(line);
     }
-    return text;
+    return lines;
 }
 
 void ShowMousePosition()
@@ -68,10 +68,16 @@ void system_page(Form& page)
         Label(facts[i], 0, 10, 10 + i * 22, 580, 20, page);
 
     Label("Drives", 0, 10, 104, 280, 20, page);
-    ReadOnlyBox(DriveLines(), 0, 10, 126, 280, 220, page, true, true, false, true, WS_EX_CLIENTEDGE);
+    // Lists, which show a scroll bar only when their lines do not fit.
+    ListBox drives("", 0, 10, 126, 280, 220, page);
+    StringList driveLines = DriveLines();
+    for (int i = 0; i < driveLines.Count; ++i)
+        drives.Add(driveLines.Item(i));
     Label("Running programs", 0, 305, 104, 285, 20, page);
-    ReadOnlyBox(StringList(System.Processes).Join("\r\n"), 0, 305, 126, 285, 220, page, true, true,
-                false, true, WS_EX_CLIENTEDGE);
+    ListBox programs("", 0, 305, 126, 285, 220, page);
+    StringList running = System.Processes;
+    for (int i = 0; i < running.Count; ++i)
+        programs.Add(running.Item(i));
 
     mouseLabel.Create("", kMouseLabel, 10, 366, 300, 20, page);
     Button("Pointer to the centre", kCentrePointer, 400, 360, 190, 28, page);

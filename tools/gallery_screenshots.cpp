@@ -35,7 +35,9 @@ HANDLE Start(const std::string& program, const std::string& arguments, HANDLE ou
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     }
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(NULL, text.data(), NULL, NULL, output != NULL, 0, NULL, NULL, &startup,
+    // Started in the drive's root, so the system page's current folder is
+    // not the build machine's own.
+    if (!CreateProcessA(NULL, text.data(), NULL, NULL, output != NULL, 0, NULL, "C:\\", &startup,
                         &process))
         return NULL;
     CloseHandle(process.hThread);

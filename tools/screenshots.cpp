@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host_capture.h"
+#include "wicker.h"
 #include "window_search.h"
 
 namespace {
@@ -127,6 +128,55 @@ void CloseResult(HWND result)
     Pause(500);
 }
 
+// The showcase word's picture, drawn here: a plate of fish and chips, 160
+// pixels square like the game's own word pictures, saved as a BMP file.
+bool DrawFishAndChips(const std::string& path)
+{
+    const int kSide = 160;
+    // 24 bits a pixel: a 32-bit file's unused fourth bytes, all 0, would be
+    // read as a picture that is wholly clear.
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kSide;
+    info.bmiHeader.biHeight = kSide;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = NULL;
+    HDC dc = CreateCompatibleDC(NULL);
+    HBITMAP picture = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ oldBitmap = SelectObject(dc, picture);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    RECT all = {0, 0, kSide, kSide};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    auto fill = [dc](COLORREF colour, auto shape) {
+        HBRUSH brush = CreateSolidBrush(colour);
+        HGDIOBJ before = SelectObject(dc, brush);
+        shape();
+        SelectObject(dc, before);
+        DeleteObject(brush);
+    };
+    // The plate, the fish (body, tail, eye) and the chips.
+    fill(RGB(210, 215, 225), [dc] { Ellipse(dc, 8, 40, 152, 140); });
+    fill(RGB(240, 242, 248), [dc] { Ellipse(dc, 22, 50, 138, 130); });
+    fill(RGB(214, 150, 60), [dc] { Ellipse(dc, 30, 62, 104, 100); });
+    fill(RGB(200, 130, 45), [dc] {
+        POINT tail[] = {{98, 81}, {122, 64}, {122, 98}};
+        Polygon(dc, tail, 3);
+    });
+    fill(RGB(40, 40, 40), [dc] { Ellipse(dc, 40, 74, 47, 81); });
+    for (int i = 0; i < 6; ++i) {
+        int x = 44 + i * 12;
+        int y = 100 + (i % 2) * 6;
+        fill(RGB(250, 205, 70), [dc, x, y] { RoundRect(dc, x, y, x + 8, y + 26, 4, 4); });
+    }
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBitmap);
+    DeleteDC(dc);
+    bool saved = SaveBitmapFile(picture, String(path.c_str()));
+    DeleteObject(picture);
+    return saved;
+}
+
 // Plays a word with an "&" in a game folder of its own (a copy of the
 // program, its speech program and pictures, with one subject), and takes
 // the main window after a full repaint with wrong letters shown, and at the
@@ -148,7 +198,7 @@ void ShootShowcase()
     for (const std::string& file : files) CopyFileA(file.c_str(), (folder + "\\" + file).c_str(), FALSE);
     const std::pair<const char*, const char*> texts[] = {
         {"tuckle.ini", "Fish shop\r\nfood\r\n"},
-        {"food\\data.txt", "fish & chips\r\nfish_and_chips.jpg\r\n"},
+        {"food\\data.txt", "fish & chips\r\nfish_and_chips.bmp\r\n"},
     };
     for (const auto& text : texts) {
         if (std::FILE* f = std::fopen((folder + "\\" + text.first).c_str(), "wb")) {
@@ -157,11 +207,16 @@ void ShootShowcase()
         }
     }
 
+    DrawFishAndChips(folder + "\\food\\fish_and_chips.bmp");
+
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    char command[] = "tuckle.exe";
-    if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, folder.c_str(), &si, &pi)) return;
+    // The copy in the folder, by its whole name: a bare name would be found
+    // in this program's current folder first, whose pictures are not these.
+    std::string command = "\"" + folder + "\\tuckle.exe\"";
+    if (!CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, folder.c_str(), &si, &pi))
+        return;
     if (HWND main = WaitForCaptionPrefix("Tuckle's - Fish shop")) {
         for (char letter : std::string("EAFZ")) {
             Press(main, 1000 + (letter - 'A' + 1));
