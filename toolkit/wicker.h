@@ -27,6 +27,7 @@
 #include "controls/button.h"
 #include "controls/color_button.h"
 #include "controls/edit_boxes.h"
+#include "controls/single_line_centring.h"
 #include "controls/spin_box.h"
 #include "controls/static_controls.h"
 #include "controls/check_boxes.h"

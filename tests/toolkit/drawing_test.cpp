@@ -246,3 +246,34 @@ TEST_F(DrawingTest, SpinBoxArrowsTakeTheirWidthAtTheScreenDpiInsideTheBox)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DrawingTest, SingleLineBoxesShowTheirTextInTheMiddleOfTheirHeight)
+{
+    TextBox tall("Hg", 11, 20, 20, 160, 40, form);
+    TextBox usual("Hg", 12, 20, 80, 160, 22, form);
+    for (HWND box : {tall.hwnd, usual.hwnd}) {
+        SCOPED_TRACE(box == tall.hwnd ? "tall box" : "usual box");
+        RECT outer;
+        GetWindowRect(box, &outer);
+        // Read from the screen, bands and border included, inside the border.
+        RECT inside = outer;
+        InflateRect(&inside, -4, -4);
+        RedrawWindow(form.hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PixelGrid grid = RepaintedPixels(GetDesktopWindow(), inside);
+        ASSERT_GT(grid.width, 0);
+        RECT ink = grid.BoundsOfDiffering(RGB(255, 255, 255), 96);
+        ASSERT_FALSE(IsRectEmpty(&ink)) << "no text to be seen";
+        int textMiddle = inside.top + (ink.top + ink.bottom) / 2;
+        int boxMiddle = (outer.top + outer.bottom) / 2;
+        EXPECT_NEAR(textMiddle, boxMiddle, Scaled(2));
+    }
+    // The text still takes the caret where the band is clicked.
+    RECT outer;
+    GetWindowRect(tall.hwnd, &outer);
+    POINT band = {outer.left + 10, outer.top + 4};
+    EXPECT_EQ(SendMessageA(tall.hwnd, WM_NCHITTEST, 0, MAKELPARAM(band.x, band.y)), HTCLIENT);
+}
+
+}  // namespace

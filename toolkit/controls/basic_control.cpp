@@ -1,5 +1,7 @@
 #include "basic_control.h"
 
+#include "single_line_centring.h"
+
 #include "../foundation/dpi_scaling.h"
 #include "../foundation/kept_handles.h"
 
@@ -24,6 +26,7 @@ bool CreateBasicControl(Control& control, const ControlKind& kind, DWORD style,
                                    GetModuleHandleA(NULL), NULL);
     if (control.hwnd == NULL)
         return false;
+    CentreSingleLineText(control.hwnd);
     for (const CreationStep* step = kind.steps; *step != kStepEnd; ++step) {
         switch (*step) {
         case kStepText:
