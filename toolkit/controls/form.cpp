@@ -148,10 +148,10 @@ UINT FirstFocusMessage()
 
 // Waits until the form is shown and active with nothing of it focused (or
 // only a bar, where the dialog manager puts the focus of a form whose first
-// tab stop is its tool bar), then focuses its first tab-stop control and goes. The program makes its
-// controls after the form, so the focus is given from a posted message,
-// which the loop handles when they exist, and again whenever the form shows
-// or is activated until it has been given.
+// tab stop is its tool bar), then focuses its first tab-stop control and
+// goes. The program makes its controls after the form, so the focus is given
+// from a posted message, which the loop handles when they exist, and again
+// whenever the form shows or is activated until it has been given.
 LRESULT CALLBACK FirstFocusProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR)
 {
