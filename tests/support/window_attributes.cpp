@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "message_log.h"
+#include "window_pixels.h"
 
 std::string WindowClass(HWND window)
 {
@@ -31,9 +31,7 @@ DWORD WindowExStyle(HWND window)
 
 COLORREF RepaintedPixel(HWND window, int x, int y, DWORD waitMs)
 {
-    RedrawWindow(GetAncestor(window, GA_ROOT), NULL, NULL,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages(waitMs);
+    RepaintWholly(window, waitMs);
     HDC dc = GetDC(window);
     COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(window, dc);

@@ -15,8 +15,8 @@ std::string WindowText(HWND window);
 DWORD WindowStyle(HWND window);
 DWORD WindowExStyle(HWND window);
 
-// The colour of one pixel of the window as painted after a full repaint of
-// its top-level window and every child, waitMs given to the painting.
+// The colour of one pixel of the window as painted after RepaintWholly
+// (window_pixels.h).
 COLORREF RepaintedPixel(HWND window, int x, int y, DWORD waitMs = 50);
 
 #endif

@@ -42,13 +42,18 @@ RECT PixelGrid::BoundsOfDiffering(COLORREF background, int tolerance) const
     return bounds;
 }
 
+void RepaintWholly(HWND window, DWORD waitMs)
+{
+    RedrawWindow(GetAncestor(window, GA_ROOT), NULL, NULL,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages(waitMs);
+}
+
 // Copied out of the window's own device context into a top-down 32-bit DIB,
 // whose bytes are blue, green, red and an unused one.
 PixelGrid RepaintedPixels(HWND window, const RECT& area, DWORD waitMs)
 {
-    RedrawWindow(GetAncestor(window, GA_ROOT), NULL, NULL,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages(waitMs);
+    RepaintWholly(window, waitMs);
     PixelGrid grid;
     grid.width = area.right - area.left;
     grid.height = area.bottom - area.top;

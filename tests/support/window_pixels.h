@@ -21,8 +21,11 @@ struct PixelGrid {
     RECT BoundsOfDiffering(COLORREF background, int tolerance = 24) const;
 };
 
-// The area of the window's client area as painted after a full repaint of
-// its top-level window and every child, waitMs given to the painting.
+// Repaints the window's top-level window wholly, frames and every child
+// included, and gives the painting waitMs.
+void RepaintWholly(HWND window, DWORD waitMs = 50);
+
+// The area of the window's client area as painted after RepaintWholly.
 PixelGrid RepaintedPixels(HWND window, const RECT& area, DWORD waitMs = 50);
 
 // The larger of the channel differences between two colours.

@@ -183,10 +183,6 @@ TEST_F(DrawingTest, ToolBarButtonIsHotOnlyWhileThePointerIsOverIt)
     window.Destroy();
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(DrawingTest, RaisedStatusPartsAreDrawnRaised)
 {
     StatusBar status("flat;raised;flat too", 6, form, 3);
@@ -226,10 +222,6 @@ TEST_F(DrawingTest, ToolBarInACoolBarBandSitsInTheMiddleOfItsRow)
     EXPECT_NEAR((bar.top + bar.bottom) / 2, (box.top + box.bottom) / 2, 1);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(DrawingTest, SpinBoxArrowsTakeTheirWidthAtTheScreenDpiInsideTheBox)
 {
     spinBox count("3", 10, 20, 20, 100, 24, form);
@@ -245,10 +237,6 @@ TEST_F(DrawingTest, SpinBoxArrowsTakeTheirWidthAtTheScreenDpiInsideTheBox)
     EXPECT_LE(text.right, arrows.left + 2) << "the arrows cover the box";
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(DrawingTest, SingleLineBoxesShowTheirTextInTheMiddleOfTheirHeight)
 {
     TextBox tall("Hg", 11, 20, 20, 160, 40, form);
@@ -260,7 +248,6 @@ TEST_F(DrawingTest, SingleLineBoxesShowTheirTextInTheMiddleOfTheirHeight)
         // Read from the screen, bands and border included, inside the border.
         RECT inside = outer;
         InflateRect(&inside, -4, -4);
-        RedrawWindow(form.hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PixelGrid grid = RepaintedPixels(GetDesktopWindow(), inside);
         ASSERT_GT(grid.width, 0);
         RECT ink = grid.BoundsOfDiffering(RGB(255, 255, 255), 96);

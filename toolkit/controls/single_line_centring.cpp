@@ -84,13 +84,12 @@ LRESULT CALLBACK CentringProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
             return hit;
         // A click in a band goes to the text.
         POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        RECT client = ClientInWindow(edit);
-        RECT window;
-        GetWindowRect(edit, &window);
-        at.x -= window.left;
-        at.y -= window.top;
-        RECT text = {client.left, client.top - bands.top, client.right, client.bottom + bands.bottom};
-        return PtInRect(&text, at) ? HTCLIENT : hit;
+        ScreenToClient(edit, &at);
+        RECT client;
+        GetClientRect(edit, &client);
+        client.top -= bands.top;
+        client.bottom += bands.bottom;
+        return PtInRect(&client, at) ? HTCLIENT : hit;
     }
     case WM_SETFONT: {
         LRESULT result = DefSubclassProc(edit, message, wParam, lParam);

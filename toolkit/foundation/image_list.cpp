@@ -20,8 +20,6 @@ const int kAllImages = -1;
 
 static_assert(kImageListFlags == 0x21, "masked 32-bit image list");
 
-}  // namespace
-
 // Icons are drawn at a few sides only; a scaled side between two of them
 // takes the smaller, so that 120 DPI keeps sharp 16-pixel pictures rather
 // than blurred 20-pixel ones.
@@ -34,6 +32,8 @@ int StandardIconSideAtMost(int side)
             chosen = standard;
     return chosen;
 }
+
+}  // namespace
 
 int IconSideOfKind(int sizeKind)
 {
