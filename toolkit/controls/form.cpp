@@ -373,6 +373,11 @@ bool Form::SetClientSize(int width, int height, bool centre)
     return true;
 }
 
+bool Form::SetLayout(const Layout& layout, LayoutFit fit)
+{
+    return SetWindowLayout(hwnd, layout, fit);
+}
+
 void Form::UpdateLayout()
 {
     SendMessageA(hwnd, WM_SIZE, 0, 0);

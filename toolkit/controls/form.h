@@ -10,6 +10,7 @@
 #include <cstddef>
 
 #include "../foundation/control.h"
+#include "../foundation/window_layout.h"
 #include "../foundation/property.h"
 #include "../foundation/string.h"
 #include "../system/choose_color.h"
@@ -188,6 +189,13 @@ struct Form : Control {
     ///     main.Show();
     bool SetClientSize(int width, int height, bool centre = false);
 
+    /// Lays the form's client area out by the layout (SetWindowLayout): now,
+    /// on every WM_SIZE (UpdateLayout too), after a change of DPI and after a
+    /// text or font of its controls changed; the layout's size is the form's
+    /// minimum, and with Grow (Fit) the form grows to it now (takes it).
+    /// Visible tool and status bars keep their rows.
+    ///     form.SetLayout(column);
+    bool SetLayout(const Layout& layout, LayoutFit fit = LayoutFit::Grow);
     /// The bar (status bar, tool bar) to repaint on show-state changes.
     void AttachBar(const Control& barControl);
     /// WM_SIZE (0, 0) to the form, so its procedure lays the controls out

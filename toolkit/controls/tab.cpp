@@ -40,6 +40,33 @@ void MarkPage(HWND child, int index)
         SetPropA(child, kPageProp, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index + 1)));
 }
 
+// The page control's place in the tab control's client area, below the
+// tab's item with the margin around it.
+void PlacePageControl(HWND tabWindow, HWND control, int index)
+{
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(tabWindow, &client);
+    RECT tabItem = {0, 0, 0, 0};
+    SendMessageA(tabWindow, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tabItem));
+    Control shown(control);
+    shown.Left = client.left + kTabPageMargin;
+    shown.Top = tabItem.bottom + 1 + kTabPageMargin;
+    shown.Width = client.right - client.left - 2 * kTabPageMargin;
+    shown.Height = client.bottom - tabItem.bottom - 2 - 2 * kTabPageMargin;
+}
+
+// Every page control follows a change of the tab control's size, so a tab
+// control sized by a layout or an anchor keeps its pages filling it.
+void PlacePageControls(HWND tabWindow)
+{
+    for (HWND child = GetWindow(tabWindow, GW_CHILD); child != NULL;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        int page = PageOf(child);
+        if (page >= 0)
+            PlacePageControl(tabWindow, child, page);
+    }
+}
+
 // Shows the page controls of the selected tab and hides the others'.
 void ShowSelectedPage(HWND tabWindow)
 {
@@ -98,6 +125,11 @@ LRESULT CALLBACK TabForwardProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, TabForwardProc, kTabSubclassId);
         return DefSubclassProc(window, message, wParam, lParam);
+    }
+    if (message == WM_SIZE) {
+        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        PlacePageControls(window);
+        return result;
     }
     if (!MayChangeSelection(message))
         return DefSubclassProc(window, message, wParam, lParam);
@@ -382,14 +414,7 @@ bool TabPage::Layout()
 {
     if (index == -1 || !hasControl)
         return true;
-    RECT client = {0, 0, 0, 0};
-    GetClientRect(tabWindow, &client);
-    RECT tabItem = ItemRect();
-    Control shown(control);
-    shown.Left = client.left + kTabPageMargin;
-    shown.Top = tabItem.bottom + 1 + kTabPageMargin;
-    shown.Width = client.right - client.left - 2 * kTabPageMargin;
-    shown.Height = client.bottom - tabItem.bottom - 2 - 2 * kTabPageMargin;
+    PlacePageControl(tabWindow, control, index);
     if (CurrentSelection(tabWindow) == index)
         ShowWindow(control, SW_SHOW);
     return true;

@@ -6,6 +6,7 @@
 
 #include "dpi_scaling.h"
 #include "kept_handles.h"
+#include "preferred_size.h"
 #include "whole_characters.h"
 #include "wide_text.h"
 
@@ -555,6 +556,11 @@ bool Control::SetAnchor(Anchor anchor)
 Anchor Control::GetAnchor() const
 {
     return WindowAnchor(hwnd);
+}
+
+SIZE Control::PreferredSize(int characters, int lines) const
+{
+    return ::PreferredSize(hwnd, characters, lines);
 }
 
 void Control::Centre()

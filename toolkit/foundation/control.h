@@ -179,6 +179,11 @@ struct Control {
     bool SetAnchor(Anchor anchor);
     /// The edges the window is anchored to (WindowAnchor).
     Anchor GetAnchor() const;
+    /// The size the control needs to show what it holds, in its window's
+    /// pixels (PreferredSize in preferred_size.h): measured from its font and
+    /// text; edit, combo and list boxes `characters` wide and `lines` tall.
+    ///     SIZE size = okButton.PreferredSize();
+    SIZE PreferredSize(int characters = 0, int lines = 0) const;
     /// Centres a child in its parent's client area, a top-level window or
     /// pop-up in the desktop's work area (SPI_GETWORKAREA); a window larger than
     /// that goes to the area's top-left corner.

@@ -10,6 +10,7 @@
 
 #include "anchor_layout.h"
 #include "kept_handles.h"
+#include "window_class.h"
 
 namespace {
 
@@ -105,20 +106,13 @@ bool HoldsControls(HWND window)
            lstrcmpiA(name, "Static") == 0 || lstrcmpiA(name, "MDIClient") == 0;
 }
 
-bool IsClass(HWND window, const char* className)
-{
-    char name[32] = {0};
-    GetClassNameA(window, name, sizeof name);
-    return lstrcmpiA(name, className) == 0;
-}
-
 // The window's rectangle in its parent's client coordinates. A combo box
 // measures with its drop-down list, as it was created.
 RECT PlaceInParent(HWND window, HWND parent)
 {
     RECT place;
     GetWindowRect(window, &place);
-    if (IsClass(window, WC_COMBOBOXA)) {
+    if (IsWindowOfClass(window, WC_COMBOBOXA)) {
         RECT dropped;
         if (SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)) &&
             dropped.bottom > place.bottom)
@@ -180,7 +174,7 @@ void RefitToolBar(HWND toolBar)
 bool SizedByItsPicture(HWND window)
 {
     LONG style = GetWindowLongA(window, GWL_STYLE);
-    return IsClass(window, "Static") && (style & SS_TYPEMASK) == SS_BITMAP &&
+    return IsWindowOfClass(window, "Static") && (style & SS_TYPEMASK) == SS_BITMAP &&
            (style & SS_CENTERIMAGE) == 0;
 }
 
@@ -217,9 +211,9 @@ void ApplyPlaces(const std::vector<PlacedWindow>& placed, UINT fromDpi, UINT toD
         SetWindowPos(one.window, NULL, left, top, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
         RescaleFont(one.window, fromDpi, toDpi);
-        if (IsClass(one.window, WC_LISTVIEWA))
+        if (IsWindowOfClass(one.window, WC_LISTVIEWA))
             RescaleColumns(one.window, fromDpi, toDpi);
-        else if (IsClass(one.window, TOOLBARCLASSNAMEA))
+        else if (IsWindowOfClass(one.window, TOOLBARCLASSNAMEA))
             RefitToolBar(one.window);
     }
     // Anchored controls keep their scaled distances to their parents' edges
