@@ -43,6 +43,12 @@ Button::Button(const String& text, int identifier, int x, int y, int width, int 
            isDefault, exStyle, image, icon);
 }
 
+Button::Button(const String& text, int identifier, Control parentControl, bool isDefault)
+{
+    ClearBasicControl(*this);
+    Create(text, identifier, 0, 0, 0, 0, parentControl, true, true, false, isDefault);
+}
+
 bool Button::Create(const String& text, int identifier, int x, int y, int width, int height,
                     Control parentControl, bool enabled, bool visible, bool centred,
                     bool isDefault, DWORD exStyle, bool image, IconObject icon)

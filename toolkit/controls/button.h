@@ -17,6 +17,9 @@
 struct Button : Control {
     /// No window, no parent.
     Button();
+    /// For a layout, which gives it its place and size: no place of its own.
+    ///     Button ok("OK", IDOK, form, true);
+    Button(const String& text, int identifier, Control parentControl, bool isDefault = false);
     /// Creates the window at once, as Create does with the same arguments.
     Button(const String& text, int identifier, int x, int y, int width, int height,
            Control parentControl, bool enabled = true, bool visible = true, bool centred = false,

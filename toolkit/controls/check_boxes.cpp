@@ -55,6 +55,13 @@ CheckBox::CheckBox(const String& text, int identifier, int x, int y, int width, 
            centred, exStyle);
 }
 
+CheckBox::CheckBox(const String& text, int identifier, Control parentControl, bool checked)
+{
+    ClearBasicControl(*this);
+    BindProperties();
+    Create(text, identifier, 0, 0, 0, 0, parentControl, checked);
+}
+
 void CheckBox::BindProperties()
 {
     Checked.Bind(this, &CheckBox::GetChecked, &CheckBox::SetChecked);
@@ -94,6 +101,13 @@ RadioButton::RadioButton(const String& text, int identifier, int x, int y, int w
     ClearBasicControl(*this);
     BindProperties();
     Create(text, identifier, x, y, width, height, parentControl, enabled, visible, centred, exStyle);
+}
+
+RadioButton::RadioButton(const String& text, int identifier, Control parentControl)
+{
+    ClearBasicControl(*this);
+    BindProperties();
+    Create(text, identifier, 0, 0, 0, 0, parentControl);
 }
 
 void RadioButton::BindProperties()

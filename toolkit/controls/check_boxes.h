@@ -18,6 +18,8 @@ struct CheckBox : Control {
 
     /// No window, no parent.
     CheckBox();
+    /// For a layout, which gives it its place and size: no place of its own.
+    CheckBox(const String& text, int identifier, Control parentControl, bool checked = false);
     /// Creates the window at once, as Create does with the same arguments.
     CheckBox(const String& text, int identifier, int x, int y, int width, int height,
              Control parentControl, bool checked = false, bool enabled = true,
@@ -41,6 +43,8 @@ struct RadioButton : Control {
     Property<RadioButton, bool> Checked;
 
     RadioButton();
+    /// For a layout, which gives it its place and size: no place of its own.
+    RadioButton(const String& text, int identifier, Control parentControl);
     /// Creates the window at once, as Create does with the same arguments.
     RadioButton(const String& text, int identifier, int x, int y, int width, int height,
                 Control parentControl, bool enabled = true, bool visible = true,

@@ -54,6 +54,13 @@ ComboBox::ComboBox(const String& text, int identifier, int x, int y, int width, 
            listOnly, exStyle);
 }
 
+ComboBox::ComboBox(const String& text, int identifier, Control parentControl, bool listOnly)
+{
+    ClearBasicControl(*this);
+    BindProperties();
+    Create(text, identifier, 0, 0, 0, 200, parentControl, true, true, false, listOnly);
+}
+
 void ComboBox::BindProperties()
 {
     SelectedIndex.Bind(this, &ComboBox::GetSelectedIndex, NULL);

@@ -25,6 +25,9 @@ struct ComboBox : Control {
 
     /// No window, no parent.
     ComboBox();
+    /// For a layout, which gives it its place and width: no place of its own,
+    /// a list 200 logical pixels tall when dropped down.
+    ComboBox(const String& text, int identifier, Control parentControl, bool listOnly = false);
     /// Creates the window at once, as Create does with the same arguments.
     ComboBox(const String& text, int identifier, int x, int y, int width, int height,
              Control parentControl, bool enabled = true, bool visible = true, bool centred = false,

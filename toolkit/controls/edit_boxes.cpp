@@ -48,6 +48,13 @@ TextBox::TextBox(const String& text, int identifier, int x, int y, int width, in
            multiLine, exStyle);
 }
 
+TextBox::TextBox(const String& text, int identifier, Control parentControl, bool multiLine)
+{
+    ClearBasicControl(*this);
+    BindProperties();
+    Create(text, identifier, 0, 0, 0, 0, parentControl, true, true, false, multiLine, WS_EX_CLIENTEDGE);
+}
+
 void TextBox::BindProperties()
 {
     LineCount.Bind(this, &TextBox::GetLineCount, NULL);

@@ -18,6 +18,9 @@ struct TextBox : Control {
 
     /// No window, no parent.
     TextBox();
+    /// For a layout, which gives it its place and size: no place of its own,
+    /// and the sunken edge (WS_EX_CLIENTEDGE) of a box in a form.
+    TextBox(const String& text, int identifier, Control parentControl, bool multiLine = false);
     /// Creates the window at once, as Create does with the same arguments.
     TextBox(const String& text, int identifier, int x, int y, int width, int height,
             Control parentControl, bool enabled = true, bool visible = true,

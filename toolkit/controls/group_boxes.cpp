@@ -39,6 +39,12 @@ GroupBox::GroupBox(const String& text, int identifier, int x, int y, int width, 
     Create(text, identifier, x, y, width, height, parentControl, enabled, visible, centred, exStyle);
 }
 
+GroupBox::GroupBox(const String& text, int identifier, Control parentControl)
+{
+    ClearBasicControl(*this);
+    Create(text, identifier, 0, 0, 0, 0, parentControl);
+}
+
 bool GroupBox::Create(const String& text, int identifier, int x, int y, int width, int height,
                       Control parentControl, bool enabled, bool visible, bool centred,
                       DWORD exStyle)

@@ -16,6 +16,9 @@
 struct GroupBox : Control {
     /// No window, no parent.
     GroupBox();
+    /// For a layout, which gives it its place and size around what it holds
+    /// (BoxLayout::Add with a layout inside): no place of its own.
+    GroupBox(const String& text, int identifier, Control parentControl);
     /// Creates the window at once, as Create does with the same arguments.
     GroupBox(const String& text, int identifier, int x, int y, int width, int height,
              Control parentControl, bool enabled = true, bool visible = true,

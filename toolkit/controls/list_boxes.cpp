@@ -116,6 +116,13 @@ ListBox::ListBox(const String& text, int identifier, int x, int y, int width, in
            exStyle);
 }
 
+ListBox::ListBox(const String& text, int identifier, Control parentControl)
+{
+    ClearBasicControl(*this);
+    BindProperties();
+    Create(text, identifier, 0, 0, 0, 0, parentControl);
+}
+
 void ListBox::BindProperties()
 {
     SelectedIndex.Bind(this, &ListBox::GetSelectedIndex, NULL);

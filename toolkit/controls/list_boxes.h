@@ -21,6 +21,8 @@ struct ListBox : Control {
 
     /// No window, no parent.
     ListBox();
+    /// For a layout, which gives it its place and size: no place of its own.
+    ListBox(const String& text, int identifier, Control parentControl);
     /// Creates the window at once, as Create does with the same arguments.
     ListBox(const String& text, int identifier, int x, int y, int width, int height,
             Control parentControl, bool enabled = true, bool visible = true, bool centred = false,

@@ -51,6 +51,12 @@ Label::Label(const String& text, int identifier, int x, int y, int width, int he
     Create(text, identifier, x, y, width, height, parentControl, enabled, visible, centred, exStyle);
 }
 
+Label::Label(const String& text, int identifier, Control parentControl)
+{
+    ClearBasicControl(*this);
+    Create(text, identifier, 0, 0, 0, 0, parentControl);
+}
+
 bool Label::Create(const String& text, int identifier, int x, int y, int width, int height,
                    Control parentControl, bool enabled, bool visible, bool centred, DWORD exStyle)
 {

@@ -15,6 +15,8 @@
 struct Label : Control {
     /// No window, no parent.
     Label();
+    /// For a layout, which gives it its place and size: no place of its own.
+    Label(const String& text, int identifier, Control parentControl);
     /// Creates the window at once, as Create does with the same arguments.
     Label(const String& text, int identifier, int x, int y, int width, int height,
           Control parentControl, bool enabled = true, bool visible = true, bool centred = false,
