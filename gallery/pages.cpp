@@ -21,6 +21,7 @@
     PAGE(calendar, "Calendar")   \
     PAGE(bars, "Bars")           \
     PAGE(properties, "Properties") \
+    PAGE(layouts, "Layouts")     \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)

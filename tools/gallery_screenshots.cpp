@@ -93,16 +93,24 @@ const OpenedWindow openedWindows[] = {
     {"mdi", "Open MDI window", "MDI window", "window"},
 };
 
-// A page pictured a second time with the main form enlarged, as <picture>.png:
-// the form's page grows with it.
-struct EnlargedWindow {
+// Further pictures of a page, taken in turn after its first: each step
+// first clicks the button with the text (when given), then makes the main
+// form larger by `wider` and `taller` (when not 0), and saves <picture>.png.
+// The form's page grows with it.
+struct PageStep {
     const char* page;
+    const wchar_t* click;
     int wider;
     int taller;
     const char* picture;
 };
-const EnlargedWindow enlargedWindows[] = {
-    {"tree", 240, 180, "resized"},
+const PageStep pageSteps[] = {
+    {"tree", NULL, 240, 180, "resized"},
+    // The layouts page in its other languages, then larger.
+    {"layouts", L"Deutsch", 0, 0, "layouts-de"},
+    {"layouts", L"Русский", 0, 0, "layouts-ru"},
+    {"layouts", NULL, 240, 140, "layouts-ru-large"},
+    {"layouts", L"English", 0, 0, "layouts-large"},
 };
 
 // Waits until the gallery has handled every message, its paints included:
@@ -114,17 +122,50 @@ void WaitUntilPainted(HANDLE process)
 
 // Moves the window to the screen's corner and makes it larger; the host
 // picture is taken after it has painted.
-void Enlarge(HANDLE process, HWND window, const EnlargedWindow& enlarged)
+void Enlarge(HANDLE process, HWND window, int wider, int taller)
 {
     RECT frame;
     GetWindowRect(window, &frame);
-    SetWindowPos(window, NULL, 0, 0, frame.right - frame.left + enlarged.wider,
-                 frame.bottom - frame.top + enlarged.taller, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, NULL, 0, 0, frame.right - frame.left + wider,
+                 frame.bottom - frame.top + taller, SWP_NOZORDER | SWP_NOACTIVATE);
     // The gallery has handled the move once it answers a message.
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &answer);
     Sleep(500);
     WaitUntilPainted(process);
+}
+
+struct WideButtonSearch {
+    const wchar_t* text;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWideButton(HWND window, LPARAM parameter)
+{
+    WideButtonSearch* search = reinterpret_cast<WideButtonSearch*>(parameter);
+    wchar_t text[128] = L"";
+    GetWindowTextW(window, text, 128);
+    if (!IsWindowVisible(window) || std::wstring(text) != search->text)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// Clicks the visible button with the text (BM_CLICK, which checks a radio
+// button too) and waits until the gallery has painted what followed; false
+// when there is no such button.
+bool Click(HANDLE process, HWND window, const wchar_t* text)
+{
+    WideButtonSearch search = {text, NULL};
+    EnumChildWindows(window, MatchWideButton, reinterpret_cast<LPARAM>(&search));
+    if (search.found == NULL)
+        return false;
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(search.found, BM_CLICK, 0, 0, SMTO_BLOCK, 10000, &answer);
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &answer);
+    Sleep(500);
+    WaitUntilPainted(process);
+    return true;
 }
 
 struct ButtonSearch {
@@ -223,12 +264,19 @@ int main(int argc, char** argv)
                 Shoot(window, name.c_str(), second, second != NULL ? secondName.c_str() : NULL);
             else
                 std::printf("opened %s\n", name.c_str());
-            for (const EnlargedWindow& enlarged : enlargedWindows) {
-                if (name != enlarged.page)
+            for (const PageStep& step : pageSteps) {
+                if (name != step.page)
                     continue;
-                Enlarge(process, window, enlarged);
+                if (step.click != NULL && !Click(process, window, step.click)) {
+                    std::fprintf(stderr, "the %s page has no button for %s\n", name.c_str(),
+                                 step.picture);
+                    ++failures;
+                    continue;
+                }
+                if (step.wider != 0 || step.taller != 0)
+                    Enlarge(process, window, step.wider, step.taller);
                 if (pictures)
-                    Shoot(window, enlarged.picture);
+                    Shoot(window, step.picture);
             }
             PostMessageA(window, WM_CLOSE, 0, 0);
         }
