@@ -60,6 +60,7 @@
 #include "controls/splitter.h"
 #include "controls/invert_bar.h"
 #include "controls/message_boxes.h"
+#include "controls/task_dialog.h"
 #include "controls/menus.h"
 #include "controls/status_bar.h"
 #include "controls/tool_bar.h"
