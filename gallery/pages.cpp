@@ -22,6 +22,7 @@
     PAGE(bars, "Bars")           \
     PAGE(properties, "Properties") \
     PAGE(layouts, "Layouts")     \
+    PAGE(taskdialog, "Task dialog") \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)

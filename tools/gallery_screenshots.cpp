@@ -91,6 +91,7 @@ struct OpenedWindow {
 };
 const OpenedWindow openedWindows[] = {
     {"mdi", "Open MDI window", "MDI window", "window"},
+    {"taskdialog", "Ask with a task dialog", "Task dialog", "dialog"},
 };
 
 // Further pictures of a page, taken in turn after its first: each step
