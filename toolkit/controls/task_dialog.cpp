@@ -121,10 +121,13 @@ TaskDialogResult ShowAsMessageBox(const TaskDialog& dialog, HWND owner)
     return result;
 }
 
-LRESULT SendWhileShown(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool& shown)
+// Sends the message to the dialog's window; false when it is not shown.
+bool SendWhileShown(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    shown = window != NULL && IsWindow(window);
-    return shown ? SendMessageW(window, message, wParam, lParam) : 0;
+    if (window == NULL || !IsWindow(window))
+        return false;
+    SendMessageW(window, message, wParam, lParam);
+    return true;
 }
 
 }  // namespace
@@ -191,17 +194,13 @@ TaskDialogResult TaskDialog::Show(const Control& owner)
 
 bool TaskDialog::SetProgress(int percent)
 {
-    bool shown = false;
-    SendWhileShown(window, TDM_SET_PROGRESS_BAR_POS, percent < 0 ? 0 : percent > 100 ? 100 : percent,
-                   0, shown);
-    return shown;
+    int position = percent < 0 ? 0 : percent > 100 ? 100 : percent;
+    return SendWhileShown(window, TDM_SET_PROGRESS_BAR_POS, position, 0);
 }
 
 bool TaskDialog::ClickButton(int id)
 {
-    bool shown = false;
-    SendWhileShown(window, TDM_CLICK_BUTTON, id, 0, shown);
-    return shown;
+    return SendWhileShown(window, TDM_CLICK_BUTTON, id, 0);
 }
 
 // Where the dialog's radio buttons are windows of their own (Wine's task
@@ -211,40 +210,31 @@ bool TaskDialog::ClickButton(int id)
 // takes the message.
 bool TaskDialog::ClickRadio(int id)
 {
-    bool shown = false;
     HWND radio = window != NULL ? GetDlgItem(window, id) : NULL;
     LONG kind = radio != NULL ? GetWindowLongW(radio, GWL_STYLE) & BS_TYPEMASK : 0;
     if (kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON) {
         SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
-        SendWhileShown(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(radio), shown);
-        return shown;
+        return SendWhileShown(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                              reinterpret_cast<LPARAM>(radio));
     }
-    SendWhileShown(window, TDM_CLICK_RADIO_BUTTON, id, 0, shown);
-    return shown;
+    return SendWhileShown(window, TDM_CLICK_RADIO_BUTTON, id, 0);
 }
 
 bool TaskDialog::ClickVerification(bool checked)
 {
-    bool shown = false;
-    SendWhileShown(window, TDM_CLICK_VERIFICATION, checked ? TRUE : FALSE, FALSE, shown);
-    return shown;
+    return SendWhileShown(window, TDM_CLICK_VERIFICATION, checked ? TRUE : FALSE, FALSE);
 }
 
 bool TaskDialog::SetMainInstruction(const String& text)
 {
     std::wstring wide = WideFromAnsi(text);
-    bool shown = false;
-    SendWhileShown(window, TDM_SET_ELEMENT_TEXT, TDE_MAIN_INSTRUCTION,
-                   reinterpret_cast<LPARAM>(wide.c_str()), shown);
-    return shown;
+    return SendWhileShown(window, TDM_SET_ELEMENT_TEXT, TDE_MAIN_INSTRUCTION,
+                          reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 bool TaskDialog::SetContent(const String& text)
 {
     std::wstring wide = WideFromAnsi(text);
-    bool shown = false;
-    SendWhileShown(window, TDM_SET_ELEMENT_TEXT, TDE_CONTENT, reinterpret_cast<LPARAM>(wide.c_str()),
-                   shown);
-    return shown;
+    return SendWhileShown(window, TDM_SET_ELEMENT_TEXT, TDE_CONTENT,
+                          reinterpret_cast<LPARAM>(wide.c_str()));
 }

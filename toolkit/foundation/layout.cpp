@@ -49,7 +49,6 @@ namespace {
 
 // The host window's DPI, which turns the logical lengths into its pixels.
 struct Metrics {
-    HWND host;
     UINT dpi;
     int Px(int logical) const { return ScaleBetweenDpi(logical, kLogicalDpi, dpi); }
 };
@@ -553,13 +552,13 @@ int Layout::Count() const
 
 SIZE Layout::PreferredSize(HWND window) const
 {
-    Metrics metrics = {window, ScalingDpi(window)};
+    Metrics metrics = {ScalingDpi(window)};
     return NodeSize(*node, metrics);
 }
 
 void Layout::LayOut(HWND window, const RECT& area) const
 {
-    Metrics metrics = {window, ScalingDpi(window)};
+    Metrics metrics = {ScalingDpi(window)};
     std::vector<Placement> placements;
     PlaceNode(*node, metrics, area, placements);
     std::vector<Placement> moves;
