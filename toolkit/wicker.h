@@ -20,6 +20,7 @@
 #include "foundation/preferred_size.h"
 #include "foundation/layout.h"
 #include "foundation/window_layout.h"
+#include "foundation/dark_mode.h"
 #include "foundation/control.h"
 #include "system/region_object.h"
 #include "foundation/bitmap.h"

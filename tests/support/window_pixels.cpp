@@ -51,9 +51,12 @@ void RepaintWholly(HWND window, DWORD waitMs)
 
 // Copied out of the window's own device context into a top-down 32-bit DIB,
 // whose bytes are blue, green, red and an unused one.
-PixelGrid RepaintedPixels(HWND window, const RECT& area, DWORD waitMs)
+namespace {
+
+// The area of a device context's surface (GetDC for the client area,
+// GetWindowDC for the whole window).
+PixelGrid CopiedPixels(HWND window, const RECT& area, bool wholeWindow)
 {
-    RepaintWholly(window, waitMs);
     PixelGrid grid;
     grid.width = area.right - area.left;
     grid.height = area.bottom - area.top;
@@ -67,7 +70,7 @@ PixelGrid RepaintedPixels(HWND window, const RECT& area, DWORD waitMs)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = NULL;
-    HDC windowDc = GetDC(window);
+    HDC windowDc = wholeWindow ? GetWindowDC(window) : GetDC(window);
     HDC memory = CreateCompatibleDC(windowDc);
     HBITMAP dib = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
     HGDIOBJ before = SelectObject(memory, dib);
@@ -82,4 +85,20 @@ PixelGrid RepaintedPixels(HWND window, const RECT& area, DWORD waitMs)
     DeleteDC(memory);
     ReleaseDC(window, windowDc);
     return grid;
+}
+
+}  // namespace
+
+PixelGrid RepaintedPixels(HWND window, const RECT& area, DWORD waitMs)
+{
+    RepaintWholly(window, waitMs);
+    return CopiedPixels(window, area, false);
+}
+
+PixelGrid WholeWindowPixels(HWND window)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    RECT area = {0, 0, frame.right - frame.left, frame.bottom - frame.top};
+    return CopiedPixels(window, area, true);
 }

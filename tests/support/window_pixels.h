@@ -28,6 +28,10 @@ void RepaintWholly(HWND window, DWORD waitMs = 50);
 // The area of the window's client area as painted after RepaintWholly.
 PixelGrid RepaintedPixels(HWND window, const RECT& area, DWORD waitMs = 50);
 
+// The whole window, frame and scroll bars included, as it shows now (no
+// repaint first).
+PixelGrid WholeWindowPixels(HWND window);
+
 // The larger of the channel differences between two colours.
 int ColourDistance(COLORREF one, COLORREF other);
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "../foundation/dark_mode.h"
 #include "../foundation/dpi_scaling.h"
 #include "../foundation/kept_handles.h"
 #include "../foundation/whole_characters.h"
@@ -95,6 +96,7 @@ bool Form::Create(const String& caption, int x, int y, int width, int height, DW
 
     hasBar = false;
     SetDialogProcedure(QuitOnCloseProc);
+    FollowDarkMode(hwnd);
     HICON application = LoadIconA(NULL, IDI_APPLICATION);
     SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(application));
     SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(application));
@@ -284,6 +286,10 @@ void Form::Print(const String& text)
 {
     HDC dc = DC;
     if (dc != NULL) {
+        // The colours of the form's own texts (the system's, or dark ones).
+        const SchemeColours colours = CurrentSchemeColours();
+        SetTextColor(dc, colours.text);
+        SetBkColor(dc, colours.window);
         TextOutA(dc, 0, printLine, text.CStr(), static_cast<int>(text.size()));
         ReleaseDC(hwnd, dc);
     }

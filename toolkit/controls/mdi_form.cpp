@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "../foundation/dark_mode.h"
 #include "../foundation/dpi_scaling.h"
 #include "../foundation/runtime_check.h"
 
@@ -250,6 +251,7 @@ bool MDIForm::Create(const String& caption, int x, int y, int width, int height,
         Maximise();
     if (minimised)
         Minimise();
+    FollowDarkMode(hwnd);
     if (visible)
         ShowWindow(hwnd, SW_SHOW);
     return true;
@@ -292,6 +294,7 @@ Form MDIForm::AddChild(const String& caption, int x, int y, int width, int heigh
     RedrawOnResize(child.hwnd);
     child.SetDialogProcedure(HideOnCloseProc);
     SetWindowSubclass(child.hwnd, MDIChildProc, kMDIChildSubclassId, 0);
+    FollowDarkMode(child.hwnd);
     ShowWindow(child.hwnd, SW_SHOW);
     SendMessageA(child.hwnd, WM_NCACTIVATE, TRUE, 0);
     // The newest child is the active one, in front of the others.

@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <string>
 
+#include "../foundation/dark_mode.h"
 #include "../foundation/subclass_data.h"
 #include "../foundation/whole_characters.h"
 #include "../foundation/wide_text.h"
@@ -58,7 +59,9 @@ LRESULT CALLBACK StatusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 {
     if (message == WM_PAINT) {
         LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        DrawRaisedParts(window);
+        // In dark mode the bar's painter frames raised parts itself.
+        if (!DarkModeOn())
+            DrawRaisedParts(window);
         return result;
     }
     PartLengths* lengths = reinterpret_cast<PartLengths*>(data);

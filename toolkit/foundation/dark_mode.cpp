@@ -1,0 +1,652 @@
+// Every window that follows the mode carries a comctl32 subclass whose
+// reference data is its record: what kind of window it is, whether it is
+// dark now, and the colours it had before it went dark. The subclass answers
+// the colour questions of a window's children, paints the classes the
+// platform would paint light (dark_painting.cpp) and, through WM_PARENTNOTIFY,
+// takes in every window made inside a dark one.
+//
+// Forms carry a window property that marks them as followers: switching
+// walks the thread's top-level windows that have it, and everything in them.
+#include "dark_mode.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <cstring>
+#include <cwchar>
+#include <map>
+#include <vector>
+
+#include "dark_painting.h"
+#include "subclass_data.h"
+#include "window_class.h"
+
+namespace {
+
+const UINT_PTR kDarkSubclassId = 0x5744524B;  // "WDRK"
+const char kFollowerProperty[] = "Wicker.FollowsDarkMode";
+
+// While the mode is Off and windows are light, new windows carry no subclass:
+// a program that never asks for dark mode runs as it always did.
+DarkMode setting = DarkMode::Off;
+bool darkNow = false;
+
+// The toolkit's dark colours: a near-black form, slightly lighter boxes and
+// buttons, and text whose contrast with each stays above 7 : 1.
+const SchemeColours kDark = {
+    RGB(32, 32, 32),     // window
+    RGB(43, 43, 43),     // field
+    RGB(55, 55, 55),     // face
+    RGB(69, 69, 69),     // hotFace
+    RGB(84, 84, 84),     // pressedFace
+    RGB(235, 235, 235),  // text
+    RGB(150, 150, 150),  // greyText
+    RGB(105, 105, 105),  // border
+    RGB(0, 84, 166),     // selection
+    RGB(255, 255, 255),  // selectionText
+    RGB(60, 120, 200),   // accent: white on it and it on the field both read
+};
+
+// One kept colour: what the window had, and what dark mode gave it (given
+// back on the way to light only while the window still has it).
+struct KeptColour {
+    COLORREF before;
+    COLORREF given;
+};
+
+struct WindowRecord {
+    WindowKind kind;
+    bool dark = false;
+    std::map<int, KeptColour> colours;  // by the colour's own slot number
+    ScrollBarsDrawn scrollBars;
+};
+
+LRESULT CALLBACK DarkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR data);
+
+WindowRecord* RecordOf(HWND window)
+{
+    return reinterpret_cast<WindowRecord*>(SubclassData(window, DarkProc, kDarkSubclassId));
+}
+
+// ---- colours given by message ----
+
+// Slots of the kept colours, one number per colour a class holds.
+enum Slot {
+    kListBack,
+    kListText,
+    kListTextBack,
+    kTreeBack,
+    kTreeText,
+    kTreeLine,
+    kRichBack,
+    kProgressBack,
+    kCalendarBack,
+    kCalendarMonthBack,
+    kCalendarText,
+    kCalendarTrailing,
+    kCalendarTitleBack,
+    kCalendarTitleText,
+    kRebarBack,
+    kRebarText,
+};
+
+// True when a colour a class reports is its default: the system colour it
+// follows, or the markers that stand for it.
+bool IsDefaultColour(COLORREF colour, int systemColour)
+{
+    return colour == CLR_DEFAULT || colour == static_cast<COLORREF>(-1) ||
+           colour == GetSysColor(systemColour);
+}
+
+// Gives the window a dark colour through its set message, when the colour
+// it has is the default, and keeps what it had.
+// A class's colours go together: a text colour is given only with the
+// background (the first of its group), so text stays readable on a
+// background the program chose.
+void GiveColour(HWND window, WindowRecord& record, int slot, UINT getMessage, UINT setMessage,
+                WPARAM which, int systemColour, COLORREF dark, bool first = false,
+                bool colourInLParam = true)
+{
+    const COLORREF before = static_cast<COLORREF>(SendMessageW(window, getMessage, which, 0));
+    if (first ? !IsDefaultColour(before, systemColour) : record.colours.empty())
+        return;
+    if (colourInLParam)
+        SendMessageW(window, setMessage, which, static_cast<LPARAM>(dark));
+    else
+        SendMessageW(window, setMessage, static_cast<WPARAM>(dark), 0);
+    record.colours[slot] = {before, dark};
+}
+
+// Gives back the colour of the slot when the window still has the dark one.
+void GiveBackColour(HWND window, WindowRecord& record, int slot, UINT getMessage,
+                    UINT setMessage, WPARAM which, bool colourInLParam = true)
+{
+    auto kept = record.colours.find(slot);
+    if (kept == record.colours.end())
+        return;
+    const COLORREF now = static_cast<COLORREF>(SendMessageW(window, getMessage, which, 0));
+    if (now == kept->second.given) {
+        if (colourInLParam)
+            SendMessageW(window, setMessage, which, static_cast<LPARAM>(kept->second.before));
+        else
+            SendMessageW(window, setMessage, static_cast<WPARAM>(kept->second.before), 0);
+    }
+    record.colours.erase(kept);
+}
+
+// The calendar's colours, as a month calendar holds them and as a date
+// picker holds its drop-down calendar's.
+struct CalendarColour {
+    int slot;
+    int which;
+    int systemColour;
+    COLORREF SchemeColours::*dark;
+};
+// The month's background comes first: the others go with it.
+const CalendarColour kCalendarColours[] = {
+    {kCalendarMonthBack, MCSC_MONTHBK, COLOR_WINDOW, &SchemeColours::field},
+    {kCalendarBack, MCSC_BACKGROUND, COLOR_WINDOW, &SchemeColours::window},
+    {kCalendarText, MCSC_TEXT, COLOR_WINDOWTEXT, &SchemeColours::text},
+    {kCalendarTrailing, MCSC_TRAILINGTEXT, COLOR_GRAYTEXT, &SchemeColours::greyText},
+    // The title's background is also the colour of the days' names.
+    {kCalendarTitleBack, MCSC_TITLEBK, COLOR_ACTIVECAPTION, &SchemeColours::accent},
+    {kCalendarTitleText, MCSC_TITLETEXT, COLOR_WINDOW, &SchemeColours::text},
+};
+
+// A rich text box has no message that reads its background: setting one
+// answers the colour before, which is put back when it was the program's.
+void DarkenRichText(HWND box, WindowRecord& record)
+{
+    // A background of a system colour (the window's, or the face of a
+    // read-only pane) is not the program's own choice.
+    const COLORREF before =
+        static_cast<COLORREF>(SendMessageW(box, EM_SETBKGNDCOLOR, 0, kDark.field));
+    if (before == GetSysColor(COLOR_WINDOW) || before == GetSysColor(COLOR_BTNFACE)) {
+        const COLORREF dark = before == GetSysColor(COLOR_WINDOW) ? kDark.field : kDark.window;
+        SendMessageW(box, EM_SETBKGNDCOLOR, 0, dark);
+        record.colours[kRichBack] = {before, dark};
+    } else {
+        SendMessageW(box, EM_SETBKGNDCOLOR, 0, before);
+    }
+    RecolourRichText(box, true, kDark.text);
+}
+
+void LightenRichText(HWND box, WindowRecord& record)
+{
+    auto kept = record.colours.find(kRichBack);
+    if (kept != record.colours.end()) {
+        if (kept->second.before == GetSysColor(COLOR_WINDOW))
+            SendMessageW(box, EM_SETBKGNDCOLOR, 1, 0);
+        else
+            SendMessageW(box, EM_SETBKGNDCOLOR, 0, kept->second.before);
+        record.colours.erase(kept);
+    }
+    RecolourRichText(box, false, kDark.text);
+}
+
+// ---- visual styles ----
+
+typedef HRESULT(WINAPI* SetWindowThemeFunction)(HWND, LPCWSTR, LPCWSTR);
+
+// A control drawn by the visual style takes its colours from the style and
+// not from the messages above: in dark mode the controls are drawn without
+// it (an empty theme name), and take the style back in light mode.
+void UseVisualStyle(HWND window, bool use)
+{
+    static SetWindowThemeFunction setTheme = []() -> SetWindowThemeFunction {
+        HMODULE themes = LoadLibraryA("uxtheme.dll");
+        return themes != NULL ? reinterpret_cast<SetWindowThemeFunction>(reinterpret_cast<void*>(
+                                    GetProcAddress(themes, "SetWindowTheme")))
+                              : nullptr;
+    }();
+    if (setTheme == nullptr)
+        return;
+    if (use)
+        setTheme(window, nullptr, nullptr);
+    else
+        setTheme(window, L"", L"");
+}
+
+bool IsControl(HWND window, const WindowRecord& record)
+{
+    return record.kind != WindowKind::Dialog && record.kind != WindowKind::Other &&
+           ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0 ||
+            record.kind == WindowKind::ListBox);
+}
+
+// A re-bar's bands each have colours of their own (the band's text and
+// background): kept under slots of their own from kBandSlots on.
+const int kBandSlots = 1000;
+
+void ColourBands(HWND bar, WindowRecord& record, bool dark)
+{
+    const int count = static_cast<int>(SendMessageW(bar, RB_GETBANDCOUNT, 0, 0));
+    for (int band = 0; band < count; ++band) {
+        REBARBANDINFOW info = {};
+        info.cbSize = sizeof info;
+        info.fMask = RBBIM_COLORS;
+        if (!SendMessageW(bar, RB_GETBANDINFOW, band, reinterpret_cast<LPARAM>(&info)))
+            continue;
+        const int slot = kBandSlots + 2 * band;
+        if (dark) {
+            if (!IsDefaultColour(info.clrBack, COLOR_BTNFACE))
+                continue;
+            record.colours[slot] = {info.clrBack, kDark.window};
+            record.colours[slot + 1] = {info.clrFore, kDark.text};
+            info.clrBack = kDark.window;
+            info.clrFore = kDark.text;
+        } else {
+            auto back = record.colours.find(slot), fore = record.colours.find(slot + 1);
+            if (back == record.colours.end() || fore == record.colours.end())
+                continue;
+            if (info.clrBack == back->second.given) {
+                info.clrBack = back->second.before;
+                info.clrFore = fore->second.before;
+            }
+            record.colours.erase(back);
+            record.colours.erase(fore);
+        }
+        SendMessageW(bar, RB_SETBANDINFOW, band, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+void Darken(HWND window, WindowRecord& record)
+{
+    if (IsControl(window, record))
+        UseVisualStyle(window, false);
+    switch (record.kind) {
+    case WindowKind::ListView:
+        GiveColour(window, record, kListBack, LVM_GETBKCOLOR, LVM_SETBKCOLOR, 0, COLOR_WINDOW,
+                   kDark.field, true);
+        GiveColour(window, record, kListText, LVM_GETTEXTCOLOR, LVM_SETTEXTCOLOR, 0,
+                   COLOR_WINDOWTEXT, kDark.text);
+        GiveColour(window, record, kListTextBack, LVM_GETTEXTBKCOLOR, LVM_SETTEXTBKCOLOR, 0,
+                   COLOR_WINDOW, kDark.field);
+        break;
+    case WindowKind::TreeView:
+        GiveColour(window, record, kTreeBack, TVM_GETBKCOLOR, TVM_SETBKCOLOR, 0, COLOR_WINDOW,
+                   kDark.field, true);
+        GiveColour(window, record, kTreeText, TVM_GETTEXTCOLOR, TVM_SETTEXTCOLOR, 0,
+                   COLOR_WINDOWTEXT, kDark.text);
+        GiveColour(window, record, kTreeLine, TVM_GETLINECOLOR, TVM_SETLINECOLOR, 0,
+                   COLOR_GRAYTEXT, kDark.border);
+        break;
+    case WindowKind::RichText:
+        DarkenRichText(window, record);
+        break;
+    case WindowKind::Progress: {
+        // The bar answers the colour it had when given a new one.
+        const COLORREF before =
+            static_cast<COLORREF>(SendMessageW(window, PBM_SETBKCOLOR, 0, kDark.field));
+        if (IsDefaultColour(before, COLOR_BTNFACE))
+            record.colours[kProgressBack] = {before, kDark.field};
+        else
+            SendMessageW(window, PBM_SETBKCOLOR, 0, before);
+        break;
+    }
+    case WindowKind::MonthCalendar:
+    case WindowKind::DatePicker: {
+        const bool picker = record.kind == WindowKind::DatePicker;
+        for (const CalendarColour& colour : kCalendarColours)
+            GiveColour(window, record, colour.slot, picker ? DTM_GETMCCOLOR : MCM_GETCOLOR,
+                       picker ? DTM_SETMCCOLOR : MCM_SETCOLOR, colour.which,
+                       colour.systemColour, kDark.*colour.dark,
+                       colour.slot == kCalendarMonthBack);
+        break;
+    }
+    case WindowKind::ReBar:
+        GiveColour(window, record, kRebarBack, RB_GETBKCOLOR, RB_SETBKCOLOR, 0, COLOR_BTNFACE,
+                   kDark.window, true);
+        GiveColour(window, record, kRebarText, RB_GETTEXTCOLOR, RB_SETTEXTCOLOR, 0,
+                   COLOR_BTNTEXT, kDark.text);
+        ColourBands(window, record, true);
+        break;
+    default:
+        break;
+    }
+}
+
+void Lighten(HWND window, WindowRecord& record)
+{
+    if (IsControl(window, record))
+        UseVisualStyle(window, true);
+    switch (record.kind) {
+    case WindowKind::ListView:
+        GiveBackColour(window, record, kListBack, LVM_GETBKCOLOR, LVM_SETBKCOLOR, 0);
+        GiveBackColour(window, record, kListText, LVM_GETTEXTCOLOR, LVM_SETTEXTCOLOR, 0);
+        GiveBackColour(window, record, kListTextBack, LVM_GETTEXTBKCOLOR, LVM_SETTEXTBKCOLOR, 0);
+        break;
+    case WindowKind::TreeView:
+        GiveBackColour(window, record, kTreeBack, TVM_GETBKCOLOR, TVM_SETBKCOLOR, 0);
+        GiveBackColour(window, record, kTreeText, TVM_GETTEXTCOLOR, TVM_SETTEXTCOLOR, 0);
+        GiveBackColour(window, record, kTreeLine, TVM_GETLINECOLOR, TVM_SETLINECOLOR, 0);
+        break;
+    case WindowKind::RichText:
+        LightenRichText(window, record);
+        break;
+    case WindowKind::Progress: {
+        auto kept = record.colours.find(kProgressBack);
+        if (kept != record.colours.end()) {
+            const COLORREF now = static_cast<COLORREF>(
+                SendMessageW(window, PBM_SETBKCOLOR, 0, kept->second.before));
+            if (now != kept->second.given)
+                SendMessageW(window, PBM_SETBKCOLOR, 0, now);
+            record.colours.erase(kept);
+        }
+        break;
+    }
+    case WindowKind::MonthCalendar:
+    case WindowKind::DatePicker: {
+        const bool picker = record.kind == WindowKind::DatePicker;
+        for (const CalendarColour& colour : kCalendarColours)
+            GiveBackColour(window, record, colour.slot, picker ? DTM_GETMCCOLOR : MCM_GETCOLOR,
+                           picker ? DTM_SETMCCOLOR : MCM_SETCOLOR, colour.which);
+        break;
+    }
+    case WindowKind::ReBar:
+        GiveBackColour(window, record, kRebarBack, RB_GETBKCOLOR, RB_SETBKCOLOR, 0);
+        GiveBackColour(window, record, kRebarText, RB_GETTEXTCOLOR, RB_SETTEXTCOLOR, 0);
+        ColourBands(window, record, false);
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- the caption bar ----
+
+typedef HRESULT(WINAPI* SetWindowAttributeFunction)(HWND, DWORD, LPCVOID, DWORD);
+
+// Asks the system to draw a top-level window's caption dark or light: the
+// attribute is 20 from Windows 10 20H1 on and was 19 before it. Systems
+// without it (and Wine) draw their own caption.
+void AskCaptionToFollow(HWND window, bool dark)
+{
+    if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0)
+        return;
+    static SetWindowAttributeFunction setAttribute = []() -> SetWindowAttributeFunction {
+        HMODULE dwm = LoadLibraryA("dwmapi.dll");
+        return dwm != NULL ? reinterpret_cast<SetWindowAttributeFunction>(reinterpret_cast<void*>(
+                                 GetProcAddress(dwm, "DwmSetWindowAttribute")))
+                           : nullptr;
+    }();
+    if (setAttribute == nullptr)
+        return;
+    const BOOL value = dark ? TRUE : FALSE;
+    if (FAILED(setAttribute(window, 20, &value, sizeof value)))
+        setAttribute(window, 19, &value, sizeof value);
+}
+
+// ---- following ----
+
+// Brings one window to the mode in effect: its subclass first, then its
+// colours, once for each change of mode.
+void Follow(HWND window)
+{
+    WindowRecord* record = RecordOf(window);
+    if (record == nullptr) {
+        record = new WindowRecord;
+        record->kind = KindOf(window);
+        if (!SetWindowSubclass(window, DarkProc, kDarkSubclassId,
+                               reinterpret_cast<DWORD_PTR>(record))) {
+            delete record;
+            return;
+        }
+    }
+    if (record->dark == darkNow)
+        return;
+    record->dark = darkNow;
+    if (darkNow)
+        Darken(window, *record);
+    else
+        Lighten(window, *record);
+    if (GetPropA(window, kFollowerProperty) != NULL)
+        AskCaptionToFollow(window, darkNow);
+    // A combo box's list is a pop-up of the desktop, outside the walk of its
+    // parent's children.
+    if (record->kind == WindowKind::ComboBox) {
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        if (GetComboBoxInfo(window, &info) && info.hwndList != NULL && info.hwndList != window)
+            Follow(info.hwndList);
+    }
+}
+
+BOOL CALLBACK FollowChild(HWND child, LPARAM)
+{
+    Follow(child);
+    return TRUE;
+}
+
+// The window and everything in it, repainted whole when anything changed.
+void FollowTree(HWND root)
+{
+    Follow(root);
+    EnumChildWindows(root, FollowChild, 0);
+}
+
+UINT FollowLaterMessage()
+{
+    static const UINT message = RegisterWindowMessageA("Wicker.FollowDarkMode");
+    return message;
+}
+
+void Repaint(HWND root)
+{
+    RedrawWindow(root, NULL, NULL,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+BOOL CALLBACK FollowForm(HWND window, LPARAM)
+{
+    if (GetPropA(window, kFollowerProperty) != NULL) {
+        FollowTree(window);
+        Repaint(window);
+    }
+    return TRUE;
+}
+
+void SwitchTo(bool dark)
+{
+    darkNow = dark;
+    EnumThreadWindows(GetCurrentThreadId(), FollowForm, 0);
+}
+
+// The change notice of the user's light or dark setting.
+bool IsColourSetChange(HWND window, LPARAM lParam)
+{
+    if (lParam == 0)
+        return false;
+    if (IsWindowUnicode(window))
+        return std::wcscmp(reinterpret_cast<const wchar_t*>(lParam), L"ImmersiveColorSet") == 0;
+    return std::strcmp(reinterpret_cast<const char*>(lParam), "ImmersiveColorSet") == 0;
+}
+
+// ---- the subclass ----
+
+// The colour answer for a child: the program's own brush stands; the
+// system's default becomes the dark one.
+LRESULT AnswerColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT answer = DefSubclassProc(window, message, wParam, lParam);
+    if (message != WM_CTLCOLORSCROLLBAR && answer != 0 &&
+        !IsSystemBrush(reinterpret_cast<HBRUSH>(answer)))
+        return answer;
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    HWND control = reinterpret_cast<HWND>(lParam);
+    const bool field = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ||
+                       message == WM_CTLCOLORSCROLLBAR;
+    const COLORREF back = field ? kDark.field : kDark.window;
+    SetTextColor(dc, control == NULL || IsWindowEnabled(control) ? kDark.text : kDark.greyText);
+    SetBkColor(dc, back);
+    return reinterpret_cast<LRESULT>(SolidBrushOf(back));
+}
+
+LRESULT CALLBACK DarkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR data)
+{
+    WindowRecord* record = reinterpret_cast<WindowRecord*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, DarkProc, kDarkSubclassId);
+        RemovePropA(window, kFollowerProperty);
+        delete record;
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    if (message == WM_SETTINGCHANGE && setting == DarkMode::FollowSystem &&
+        GetPropA(window, kFollowerProperty) != NULL && IsColourSetChange(window, lParam)) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        if (SystemUsesDarkMode() != darkNow)
+            SwitchTo(!darkNow);
+        return result;
+    }
+    if (message == FollowLaterMessage()) {
+        HWND child = reinterpret_cast<HWND>(lParam);
+        if (darkNow && IsWindow(child) && GetParent(child) == window) {
+            FollowTree(child);
+            Repaint(child);
+        }
+        return 0;
+    }
+    if (!record->dark)
+        return DefSubclassProc(window, message, wParam, lParam);
+
+    switch (message) {
+    case WM_PARENTNOTIFY:
+        // A new child follows once the code that made it has given it its
+        // items and colours (a colour the program gives stays), before it
+        // first paints: posted messages come before WM_PAINT.
+        if (LOWORD(wParam) == WM_CREATE)
+            PostMessageW(window, FollowLaterMessage(), 0, lParam);
+        break;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return AnswerColour(window, message, wParam, lParam);
+    case WM_ERASEBKGND:
+        if (ErasesItself(record->kind, window))
+            break;
+        FillClient(window, reinterpret_cast<HDC>(wParam), kDark.window);
+        return 1;
+    case WM_NOTIFY: {
+        const NMHDR* note = reinterpret_cast<const NMHDR*>(lParam);
+        if (note->code != static_cast<UINT>(NM_CUSTOMDRAW))
+            break;
+        const LRESULT answer = DefSubclassProc(window, message, wParam, lParam);
+        if (answer != CDRF_DODEFAULT)
+            return answer;
+        return PaintCustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(lParam), kDark);
+    }
+    case WM_DRAWITEM:
+        if (record->kind == WindowKind::ExtendedComboBox &&
+            PaintExtendedComboItem(window, *reinterpret_cast<DRAWITEMSTRUCT*>(lParam), kDark))
+            return TRUE;
+        break;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+        if (PaintsItself(record->kind, window)) {
+            if (message == WM_PRINTCLIENT) {
+                PaintWindow(window, reinterpret_cast<HDC>(wParam), kDark);
+                return 0;
+            }
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            PaintWindow(window, dc, kDark);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        if (message == WM_PAINT && PaintsOver(record->kind)) {
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            PaintOver(window, kDark, record->scrollBars);
+            return result;
+        }
+        break;
+    case WM_SETTEXT:
+    case WM_PASTE:
+    case EM_STREAMIN:
+    case EM_SETTEXTEX:
+    case EM_REPLACESEL:
+        // Text that comes in takes the automatic colour, black.
+        if (record->kind == WindowKind::RichText) {
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            RecolourRichText(window, true, kDark.text);
+            return result;
+        }
+        break;
+    case WM_NCPAINT: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        PaintFrame(window, kDark, record->scrollBars, true);
+        return result;
+    }
+    default:
+        break;
+    }
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    // A button draws a change of its state (checked, pushed, focused, hot)
+    // there and then, not through WM_PAINT: it is drawn dark again at once.
+    if (record->kind == WindowKind::Button && ChangesButtonLook(message) && IsWindow(window) &&
+        PaintsItself(record->kind, window)) {
+        HDC dc = GetDC(window);
+        PaintWindow(window, dc, kDark);
+        ReleaseDC(window, dc);
+    }
+    // The system draws a scroll bar straight away when its position
+    // changes; it is drawn over again as soon as it differs from the one
+    // drawn dark last. A window destroyed meanwhile has freed its record.
+    if (message != WM_NCHITTEST && message != WM_SETCURSOR && IsWindow(window) &&
+        HasScrollBars(window, record->kind))
+        PaintFrame(window, kDark, record->scrollBars, false);
+    return result;
+}
+
+}  // namespace
+
+void SetDarkMode(DarkMode mode)
+{
+    setting = mode;
+    SwitchTo(mode == DarkMode::On || (mode == DarkMode::FollowSystem && SystemUsesDarkMode()));
+}
+
+DarkMode DarkModeSetting()
+{
+    return setting;
+}
+
+bool DarkModeOn()
+{
+    return darkNow;
+}
+
+bool SystemUsesDarkMode()
+{
+    DWORD light = 1;
+    DWORD size = sizeof light;
+    const LSTATUS status = RegGetValueA(
+        HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+        "AppsUseLightTheme", RRF_RT_REG_DWORD, NULL, &light, &size);
+    return status == ERROR_SUCCESS && light == 0;
+}
+
+SchemeColours CurrentSchemeColours()
+{
+    if (darkNow)
+        return kDark;
+    return {GetSysColor(COLOR_BTNFACE),   GetSysColor(COLOR_WINDOW),   GetSysColor(COLOR_BTNFACE),
+            GetSysColor(COLOR_BTNFACE),   GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_WINDOWTEXT),
+            GetSysColor(COLOR_GRAYTEXT),  GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_HIGHLIGHT),
+            GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_ACTIVECAPTION)};
+}
+
+bool FollowDarkMode(HWND window)
+{
+    if (window == NULL || !IsWindow(window))
+        return false;
+    SetPropA(window, kFollowerProperty, reinterpret_cast<HANDLE>(1));
+    if (setting != DarkMode::Off || darkNow)
+        FollowTree(window);
+    return true;
+}
