@@ -206,13 +206,17 @@ gallery: $(RUNCACHE) $(RUNPREFIX)
 # Saves build/screenshots/gallery/<name>.png for every page of the gallery's
 # page table, under Xvfb; then the same at 144 DPI in
 # build/screenshots/gallery-144/, in a copy of the prefix whose screen has
-# that DPI, on a screen large enough for the larger windows.
+# that DPI, on a screen large enough for the larger windows; and every page
+# dark (gallery.exe --dark) in build/screenshots/gallery-dark/.
 gallery-screenshots: $(RUNCACHE) $(RUNPREFIX)
 	cmake --build $(RUNBUILD) --target gallery gallery_screenshots -j $(JOBS)
 	rm -rf $(BUILD)/screenshots/gallery && mkdir -p $(BUILD)/screenshots/gallery
 	cd $(RUNBUILD) && $(XVFB) $(RUNWINE) tools/gallery_screenshots.exe gallery/gallery.exe \
 	    $(CURDIR)/$(BUILD)/screenshots/gallery
 	@ls $(BUILD)/screenshots/gallery
+	rm -rf $(BUILD)/screenshots/gallery-dark && mkdir -p $(BUILD)/screenshots/gallery-dark
+	cd $(RUNBUILD) && $(XVFB) $(RUNWINE) tools/gallery_screenshots.exe gallery/gallery.exe \
+	    $(CURDIR)/$(BUILD)/screenshots/gallery-dark --dark
 	sh scripts/dpi-prefix.sh $(CURDIR)/$(dir $(firstword $(RUNPREFIX))) $(CURDIR)/$(RUNPREFIX144) 144
 	rm -rf $(BUILD)/screenshots/gallery-144 && mkdir -p $(BUILD)/screenshots/gallery-144
 	cd $(RUNBUILD) && xvfb-run -a -s "-screen 0 1600x1200x24" $(RUNWINE144) \

@@ -6,6 +6,8 @@
 //     gallery.exe                 opens on the first page
 //     gallery.exe --page <name>   opens on that page
 //     gallery.exe --list-pages    prints the page names, one a line
+//     gallery.exe --dark          dark whatever the system's setting
+//     gallery.exe --light         light whatever the system's setting
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -227,8 +229,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     // Sharp on high-DPI screens: sizes below are logical, the toolkit scales them.
     UseDpiScaling();
+    // Light or dark as the user chose for apps, unless told otherwise.
+    DarkMode mode = DarkMode::FollowSystem;
     int first = 0;
     for (int i = 1; i < __argc; ++i) {
+        if (std::strcmp(__argv[i], "--dark") == 0)
+            mode = DarkMode::On;
+        if (std::strcmp(__argv[i], "--light") == 0)
+            mode = DarkMode::Off;
         if (std::strcmp(__argv[i], "--list-pages") == 0) {
             for (int p = 0; p < galleryPageCount; ++p)
                 std::printf("%s\n", galleryPages[p].name);
@@ -244,6 +252,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
             }
         }
     }
+
+    SetDarkMode(mode);
 
     int width = kPageWidth + kButtonWidth + 3 * kMargin;
     mainForm.Create("Wicker gallery", 0, 0, width, kPageHeight, kFormStandard, true, false,

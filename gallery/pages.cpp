@@ -23,6 +23,7 @@
     PAGE(properties, "Properties") \
     PAGE(layouts, "Layouts")     \
     PAGE(taskdialog, "Task dialog") \
+    PAGE(darkmode, "Dark mode")  \
 
 #define DECLARE_PAGE(name, title) void name##_page(Form& page);
 GALLERY_PAGES(DECLARE_PAGE)

@@ -2,8 +2,9 @@
 // names (--list-pages), opens it on each page in turn (--page <name>) and
 // saves <name>.png of its window. Runs under Wine with an X display.
 //
-// Usage: gallery_screenshots.exe <gallery.exe> <unix output folder>
+// Usage: gallery_screenshots.exe <gallery.exe> <unix output folder> [gallery options]
 //        gallery_screenshots.exe <gallery.exe> -
+// The gallery options (such as --dark) are given to every start of the gallery.
 // A page listed in openedWindows is pictured with the window one of its
 // buttons opens. With "-" no pictures are taken: every page is only opened and closed again,
 // and the run fails when a page shows no window or the gallery does not end
@@ -219,11 +220,15 @@ const OpenedWindow* OpenedWindowOf(const std::string& page)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: gallery_screenshots.exe <gallery.exe> <unix output folder | ->\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: gallery_screenshots.exe <gallery.exe> <unix output folder | -> "
+                             "[gallery options]\n");
         return 2;
     }
     const std::string gallery = argv[1];
+    std::string options;
+    for (int i = 3; i < argc; ++i)
+        options += std::string(" ") + argv[i];
     const bool pictures = std::string(argv[2]) != "-";
     if (pictures)
         SetCaptureFolder(argv[2]);
@@ -234,7 +239,7 @@ int main(int argc, char** argv)
     }
     int failures = 0;
     for (const std::string& name : names) {
-        HANDLE process = Start(gallery, "--page " + name, NULL);
+        HANDLE process = Start(gallery, "--page " + name + options, NULL);
         if (process == NULL) {
             std::fprintf(stderr, "cannot start the gallery for %s\n", name.c_str());
             ++failures;
