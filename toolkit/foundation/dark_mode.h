@@ -49,8 +49,9 @@ DarkMode DarkModeSetting();
 /// system's setting dark.
 bool DarkModeOn();
 /// True when the user's setting says apps use a dark theme
-/// (HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize,
-/// AppsUseLightTheme = 0); false where there is no such setting.
+/// (AppsUseLightTheme is 0 in the user's key HKEY_CURRENT_USER / Software /
+/// Microsoft / Windows / CurrentVersion / Themes / Personalize); false where
+/// there is no such setting.
 bool SystemUsesDarkMode();
 
 /// The colours of the mode in effect: in light mode the system's own
