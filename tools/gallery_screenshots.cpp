@@ -113,6 +113,9 @@ const PageStep pageSteps[] = {
     {"layouts", L"Русский", 0, 0, "layouts-ru"},
     {"layouts", NULL, 240, 140, "layouts-ru-large"},
     {"layouts", L"English", 0, 0, "layouts-large"},
+    // The dark mode page switched to dark while the gallery runs, and back.
+    {"darkmode", L"Dark", 0, 0, "darkmode-switched"},
+    {"darkmode", L"Light", 0, 0, "darkmode-back"},
 };
 
 // Waits until the gallery has handled every message, its paints included:

@@ -260,6 +260,34 @@ std::vector<Sample> Samples()
     };
 }
 
+// Gives the form a menu bar of two items.
+void GiveMenuBar(HWND form)
+{
+    HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_STRING, 1, "&File");
+    AppendMenuA(bar, MF_STRING, 2, "&Help");
+    SetMenu(form, bar);
+}
+
+// The menu bar's pixels out of the whole window's.
+PixelGrid MenuBarPixels(HWND form)
+{
+    MENUBARINFO info = {};
+    info.cbSize = sizeof info;
+    GetMenuBarInfo(form, OBJID_MENU, 0, &info);
+    RECT frame;
+    GetWindowRect(form, &frame);
+    const PixelGrid whole = WholeWindowPixels(form);
+    PixelGrid bar;
+    bar.width = info.rcBar.right - info.rcBar.left;
+    bar.height = info.rcBar.bottom - info.rcBar.top;
+    for (int y = 0; y < bar.height; ++y)
+        for (int x = 0; x < bar.width; ++x)
+            bar.colours.push_back(
+                whole.At(info.rcBar.left - frame.left + x, info.rcBar.top - frame.top + y));
+    return bar;
+}
+
 // A control whose parts are other windows is looked at through them all.
 std::vector<HWND> Parts(HWND control)
 {
@@ -273,6 +301,7 @@ std::vector<HWND> Parts(HWND control)
 TEST_F(DarkModeTest, EveryClassIsDarkWithReadableText)
 {
     // Half the controls are there before the switch, half come after it.
+    GiveMenuBar(form.hwnd);
     std::vector<Sample> samples = Samples();
     std::vector<HWND> windows(samples.size());
     for (size_t i = 0; i < samples.size(); i += 2)
@@ -285,6 +314,10 @@ TEST_F(DarkModeTest, EveryClassIsDarkWithReadableText)
 
     const Look formLook = LookOf(WholeWindowPixels(form.hwnd));
     EXPECT_LT(Luminance(formLook.background), 0.05) << "form: " << Describe(formLook);
+    const Look menuLook = LookOf(MenuBarPixels(form.hwnd));
+    EXPECT_LT(Luminance(menuLook.background), 0.05) << "menu bar: " << Describe(menuLook);
+    EXPECT_FALSE(menuLook.lightPatch) << "menu bar: " << Describe(menuLook);
+    EXPECT_GE(Contrast(menuLook.ink, menuLook.background), 4.5) << "menu bar: " << Describe(menuLook);
     for (size_t i = 0; i < samples.size(); ++i) {
         ASSERT_NE(windows[i], nullptr) << samples[i].name;
         for (HWND part : Parts(windows[i])) {
@@ -302,8 +335,18 @@ TEST_F(DarkModeTest, EveryClassIsDarkWithReadableText)
     }
 }
 
+// The form's procedure: its "Push me" button chooses light.
+INT_PTR CALLBACK ChooseLightProc(HWND, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_COMMAND && LOWORD(wParam) == 102)
+        SetDarkMode(DarkMode::Off);
+    return FALSE;
+}
+
 TEST_F(DarkModeTest, SwitchingBackGivesTheLightPixelsBack)
 {
+    GiveMenuBar(form.hwnd);
+    form.DialogProcedure = ChooseLightProc;
     for (const Sample& sample : Samples())
         sample.make(form);
     SetFocus(GetDlgItem(form.hwnd, 102));
@@ -315,15 +358,32 @@ TEST_F(DarkModeTest, SwitchingBackGivesTheLightPixelsBack)
     RepaintWholly(form.hwnd, 200);
     EXPECT_LT(Luminance(LookOf(WholeWindowPixels(form.hwnd)).background), 0.05);
 
-    SetDarkMode(DarkMode::Off);
+    // Back to light from a click, as a program's own switch does it: the
+    // button that was clicked is drawn light too.
+    // The switch repaints everything: nothing is repainted here.
+    SendMessageA(GetDlgItem(form.hwnd, 102), BM_CLICK, 0, 0);
     EXPECT_FALSE(DarkModeOn());
-    RepaintWholly(form.hwnd, 200);
+    PumpMessages(200);
     const PixelGrid again = WholeWindowPixels(form.hwnd);
     ASSERT_EQ(light.colours.size(), again.colours.size());
     int differing = 0;
     for (size_t i = 0; i < light.colours.size(); ++i)
         differing += light.colours[i] != again.colours[i] ? 1 : 0;
     EXPECT_EQ(differing, 0);
+}
+
+TEST_F(DarkModeTest, GroupBoxStaysWhenItsFormPaintsUnderIt)
+{
+    GroupBox group("Group", 124, 10, 60, 200, 80, form);
+    SetDarkMode(DarkMode::On);
+    RepaintWholly(form.hwnd, 100);
+    // The form paints again without the group box: a group box is
+    // transparent, so the form paints under it.
+    InvalidateRect(form.hwnd, NULL, TRUE);
+    UpdateWindow(form.hwnd);
+    PumpMessages(50);
+    const Look look = LookOf(WholeWindowPixels(group.hwnd));
+    EXPECT_GT(look.inkPixels, 200) << Describe(look);
 }
 
 TEST_F(DarkModeTest, ScrollBarsStayDarkWhenTheSystemRedrawsThem)

@@ -17,6 +17,7 @@
 #include <map>
 #include <vector>
 
+#include "dark_menu_bar.h"
 #include "dark_painting.h"
 #include "subclass_data.h"
 #include "window_class.h"
@@ -59,6 +60,11 @@ struct WindowRecord {
     bool dark = false;
     std::map<int, KeptColour> colours;  // by the colour's own slot number
     ScrollBarsDrawn scrollBars;
+    DarkMenuBar menuBar;
+    // A list view's check boxes: its own state pictures and the dark ones
+    // shown instead.
+    HIMAGELIST ownStates = NULL;
+    HIMAGELIST darkStates = NULL;
 };
 
 LRESULT CALLBACK DarkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -205,7 +211,7 @@ void UseVisualStyle(HWND window, bool use)
     if (use)
         setTheme(window, nullptr, nullptr);
     else
-        setTheme(window, L"", L"");
+        setTheme(window, L" ", L" ");
 }
 
 bool IsControl(HWND window, const WindowRecord& record)
@@ -251,6 +257,36 @@ void ColourBands(HWND bar, WindowRecord& record, bool dark)
     }
 }
 
+// The check boxes of a list view's rows are pictures the class draws light.
+void DarkenCheckBoxes(HWND list, WindowRecord& record)
+{
+    if ((SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES) == 0)
+        return;
+    HIMAGELIST own = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    int width = 0, height = 0;
+    if (own == NULL || !ImageList_GetIconSize(own, &width, &height))
+        return;
+    HIMAGELIST dark = MakeDarkCheckBoxes(width, height, kDark);
+    if (dark == NULL)
+        return;
+    record.ownStates = own;
+    record.darkStates = dark;
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(dark));
+}
+
+// Gives the list its own check boxes back; the list destroys those with itself.
+void LightenCheckBoxes(HWND list, WindowRecord& record)
+{
+    if (record.darkStates == NULL)
+        return;
+    if (reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_STATE, 0)) ==
+        record.darkStates)
+        SendMessageW(list, LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(record.ownStates));
+    ImageList_Destroy(record.darkStates);
+    record.darkStates = NULL;
+    record.ownStates = NULL;
+}
+
 void Darken(HWND window, WindowRecord& record)
 {
     if (IsControl(window, record))
@@ -263,6 +299,7 @@ void Darken(HWND window, WindowRecord& record)
                    COLOR_WINDOWTEXT, kDark.text);
         GiveColour(window, record, kListTextBack, LVM_GETTEXTBKCOLOR, LVM_SETTEXTBKCOLOR, 0,
                    COLOR_WINDOW, kDark.field);
+        DarkenCheckBoxes(window, record);
         break;
     case WindowKind::TreeView:
         GiveColour(window, record, kTreeBack, TVM_GETBKCOLOR, TVM_SETBKCOLOR, 0, COLOR_WINDOW,
@@ -316,6 +353,7 @@ void Lighten(HWND window, WindowRecord& record)
         GiveBackColour(window, record, kListBack, LVM_GETBKCOLOR, LVM_SETBKCOLOR, 0);
         GiveBackColour(window, record, kListText, LVM_GETTEXTCOLOR, LVM_SETTEXTCOLOR, 0);
         GiveBackColour(window, record, kListTextBack, LVM_GETTEXTBKCOLOR, LVM_SETTEXTBKCOLOR, 0);
+        LightenCheckBoxes(window, record);
         break;
     case WindowKind::TreeView:
         GiveBackColour(window, record, kTreeBack, TVM_GETBKCOLOR, TVM_SETBKCOLOR, 0);
@@ -401,8 +439,15 @@ void Follow(HWND window)
         Darken(window, *record);
     else
         Lighten(window, *record);
-    if (GetPropA(window, kFollowerProperty) != NULL)
+    if (GetPropA(window, kFollowerProperty) != NULL) {
         AskCaptionToFollow(window, darkNow);
+        if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0) {
+            if (darkNow)
+                DarkenMenuBar(window, record->menuBar, kDark);
+            else
+                LightenMenuBar(window, record->menuBar);
+        }
+    }
     // A combo box's list is a pop-up of the desktop, outside the walk of its
     // parent's children.
     if (record->kind == WindowKind::ComboBox) {
@@ -483,6 +528,34 @@ LRESULT AnswerColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return reinterpret_cast<LRESULT>(SolidBrushOf(back));
 }
 
+// A form paints (and erases) under its transparent children, group boxes,
+// which the form's clipping leaves in; when the form painted after them (a
+// part of it uncovered by a layout that moved them), they are drawn again
+// over what it painted.
+LRESULT PaintWithTransparentChildren(HWND form, WPARAM wParam, LPARAM lParam)
+{
+    RECT update;
+    const bool any = GetUpdateRect(form, &update, FALSE) != FALSE;
+    const LRESULT result = DefSubclassProc(form, WM_PAINT, wParam, lParam);
+    if (!any || !IsWindow(form))
+        return result;
+    for (HWND child = GetWindow(form, GW_CHILD); child != NULL;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0 ||
+            !IsWindowVisible(child))
+            continue;
+        RECT place, overlap;
+        GetWindowRect(child, &place);
+        MapWindowPoints(NULL, form, reinterpret_cast<POINT*>(&place), 2);
+        if (!IntersectRect(&overlap, &place, &update))
+            continue;
+        HDC dc = GetDC(child);
+        SendMessageW(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        ReleaseDC(child, dc);
+    }
+    return result;
+}
+
 LRESULT CALLBACK DarkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR data)
 {
@@ -490,6 +563,10 @@ LRESULT CALLBACK DarkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, DarkProc, kDarkSubclassId);
         RemovePropA(window, kFollowerProperty);
+        // The menu may outlive the form (a program may keep it): its items
+        // must not point at what the record kept.
+        LightenMenuBar(window, record->menuBar);
+        LightenCheckBoxes(window, *record);
         delete record;
         return DefSubclassProc(window, message, wParam, lParam);
     }
@@ -508,6 +585,8 @@ LRESULT CALLBACK DarkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         return 0;
     }
+    if (message == WM_PAINT && record->kind == WindowKind::Dialog)
+        return PaintWithTransparentChildren(window, wParam, lParam);
     if (!record->dark)
         return DefSubclassProc(window, message, wParam, lParam);
 
@@ -537,11 +616,15 @@ LRESULT CALLBACK DarkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         if (note->code != static_cast<UINT>(NM_CUSTOMDRAW))
             break;
         const LRESULT answer = DefSubclassProc(window, message, wParam, lParam);
+        if (KindOf(note->hwndFrom) == WindowKind::ListView)
+            return answer | ColourListItem(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam), kDark);
         if (answer != CDRF_DODEFAULT)
             return answer;
         return PaintCustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(lParam), kDark);
     }
     case WM_DRAWITEM:
+        if (DrawMenuBarItem(record->menuBar, *reinterpret_cast<DRAWITEMSTRUCT*>(lParam), kDark))
+            return TRUE;
         if (record->kind == WindowKind::ExtendedComboBox &&
             PaintExtendedComboItem(window, *reinterpret_cast<DRAWITEMSTRUCT*>(lParam), kDark))
             return TRUE;
@@ -577,18 +660,40 @@ LRESULT CALLBACK DarkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return result;
         }
         break;
+    case WM_MEASUREITEM:
+        if (MeasureMenuBarItem(window, record->menuBar,
+                               *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
     case WM_NCPAINT: {
+        // A menu given to the form (or items added to it) since it went dark
+        // is made dark before the bar is drawn.
+        if (GetPropA(window, kFollowerProperty) != NULL &&
+            (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0 &&
+            MenuBarChanged(window, record->menuBar))
+            DarkenMenuBar(window, record->menuBar, kDark);
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         PaintFrame(window, kDark, record->scrollBars, true);
+        PaintMenuBarRest(window, record->menuBar, kDark);
+        return result;
+    }
+    case WM_NCACTIVATE: {
+        // The system draws the caption and the menu bar again straight away.
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        PaintMenuBarRest(window, record->menuBar, kDark);
         return result;
     }
     default:
         break;
     }
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    // A window destroyed meanwhile has freed its record; one the message
+    // turned light (a click that chose light) is left to the class.
+    if (!IsWindow(window) || !record->dark)
+        return result;
     // A button draws a change of its state (checked, pushed, focused, hot)
     // there and then, not through WM_PAINT: it is drawn dark again at once.
-    if (record->kind == WindowKind::Button && ChangesButtonLook(message) && IsWindow(window) &&
+    if (record->kind == WindowKind::Button && ChangesButtonLook(message) &&
         PaintsItself(record->kind, window)) {
         HDC dc = GetDC(window);
         PaintWindow(window, dc, kDark);
@@ -596,9 +701,8 @@ LRESULT CALLBACK DarkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
     // The system draws a scroll bar straight away when its position
     // changes; it is drawn over again as soon as it differs from the one
-    // drawn dark last. A window destroyed meanwhile has freed its record.
-    if (message != WM_NCHITTEST && message != WM_SETCURSOR && IsWindow(window) &&
-        HasScrollBars(window, record->kind))
+    // drawn dark last.
+    if (message != WM_NCHITTEST && message != WM_SETCURSOR && HasScrollBars(window, record->kind))
         PaintFrame(window, kDark, record->scrollBars, false);
     return result;
 }

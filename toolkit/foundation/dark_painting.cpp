@@ -296,6 +296,31 @@ void PaintPushButton(HWND button, HDC dc, const RECT& client, LONG style, LRESUL
     }
 }
 
+// A square check box: its inside, its edge and the tick (or the square of
+// the third state).
+void DrawCheckMark(HDC dc, const RECT& mark, LRESULT state, COLORREF inside, COLORREF edge,
+                   COLORREF ink)
+{
+    const int box = mark.right - mark.left;
+    Fill(dc, mark, inside);
+    Frame(dc, mark, edge);
+    if ((state & BST_INDETERMINATE) != 0) {
+        RECT square = mark;
+        InflateRect(&square, -std::max(3, box / 4), -std::max(3, box / 4));
+        Fill(dc, square, ink);
+    } else if ((state & BST_CHECKED) != 0) {
+        const int width = std::max(2, box / 6);
+        HPEN pen = CreatePen(PS_SOLID, width, ink);
+        HGDIOBJ before = SelectObject(dc, pen);
+        const POINT tick[3] = {{mark.left + box / 4, mark.top + box / 2},
+                               {mark.left + box * 5 / 12, mark.bottom - box / 4 - 1},
+                               {mark.right - box / 4, mark.top + box / 4 + 1}};
+        Polyline(dc, tick, 3);
+        SelectObject(dc, before);
+        DeleteObject(pen);
+    }
+}
+
 void PaintCheckBox(HWND button, HDC dc, const RECT& client, LONG style, LRESULT state,
                    const SchemeColours& colours)
 {
@@ -339,23 +364,7 @@ void PaintCheckBox(HWND button, HDC dc, const RECT& client, LONG style, LRESULT 
         SelectObject(dc, beforePen);
         DeleteObject(pen);
     } else {
-        Fill(dc, mark, inside);
-        Frame(dc, mark, edge);
-        if ((state & BST_INDETERMINATE) != 0) {
-            RECT square = mark;
-            InflateRect(&square, -std::max(3, box / 4), -std::max(3, box / 4));
-            Fill(dc, square, ink);
-        } else if ((state & BST_CHECKED) != 0) {
-            const int width = std::max(2, box / 6);
-            HPEN pen = CreatePen(PS_SOLID, width, ink);
-            HGDIOBJ before = SelectObject(dc, pen);
-            const POINT tick[3] = {{mark.left + box / 4, mark.top + box / 2},
-                                   {mark.left + box * 5 / 12, mark.bottom - box / 4 - 1},
-                                   {mark.right - box / 4, mark.top + box / 4 + 1}};
-            Polyline(dc, tick, 3);
-            SelectObject(dc, before);
-            DeleteObject(pen);
-        }
+        DrawCheckMark(dc, mark, state, inside, edge, ink);
     }
 
     RECT area = client;
@@ -759,6 +768,83 @@ LRESULT PaintTrackPart(NMCUSTOMDRAW& draw, const SchemeColours& colours)
     return CDRF_DODEFAULT;
 }
 
+// A tree item's expand button (+ or -), drawn over the light one of the
+// visual style. It sits half an indent before the item's state picture, as
+// the class places it.
+void PaintTreeButton(NMTVCUSTOMDRAW& draw, const SchemeColours& colours)
+{
+    HWND tree = draw.nmcd.hdr.hwndFrom;
+    if ((GetWindowLongW(tree, GWL_STYLE) & TVS_HASBUTTONS) == 0)
+        return;
+    HTREEITEM handle = reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec);
+    TVITEMW item = {};
+    item.mask = TVIF_CHILDREN | TVIF_STATE | TVIF_HANDLE;
+    item.hItem = handle;
+    item.stateMask = TVIS_EXPANDED | TVIS_STATEIMAGEMASK;
+    if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ||
+        (item.cChildren == 0 &&
+         SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(handle)) == 0))
+        return;
+    RECT text = {};
+    std::memcpy(&text, &handle, sizeof handle);
+    if (!SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)))
+        return;
+    int left = text.left;
+    int width = 0, height = 0;
+    HIMAGELIST pictures = reinterpret_cast<HIMAGELIST>(SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+    if (pictures != NULL && ImageList_GetIconSize(pictures, &width, &height))
+        left -= width;
+    HIMAGELIST states = reinterpret_cast<HIMAGELIST>(SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_STATE, 0));
+    if (states != NULL && (item.state & TVIS_STATEIMAGEMASK) != 0 &&
+        ImageList_GetIconSize(states, &width, &height))
+        left -= width;
+    const int indent = static_cast<int>(SendMessageW(tree, TVM_GETINDENT, 0, 0));
+    const int cx = left - indent / 2;
+    const int cy = (draw.nmcd.rc.top + draw.nmcd.rc.bottom) / 2;
+    const int half = std::min<int>(draw.nmcd.rc.bottom - draw.nmcd.rc.top, indent) / 4;
+    const int sign = (half + 1) * 3 / 4;
+    RECT box = {cx - half - 1, cy - half - 1, cx + half + 2, cy + half + 2};
+    HDC dc = draw.nmcd.hdc;
+    Fill(dc, box, colours.field);
+    Frame(dc, box, colours.greyText);
+    Line(dc, cx - sign + 1, cy, cx + sign, cy, colours.text);
+    if ((item.state & TVIS_EXPANDED) == 0)
+        Line(dc, cx, cy - sign + 1, cx, cy + sign, colours.text);
+}
+
+// ---- check boxes of list items ----
+
+}  // namespace
+
+HIMAGELIST MakeDarkCheckBoxes(int width, int height, const SchemeColours& colours)
+{
+    HIMAGELIST list = ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 2, 0);
+    if (list == NULL)
+        return NULL;
+    HDC screen = GetDC(NULL);
+    HDC dc = CreateCompatibleDC(screen);
+    // Image 0 is unchecked, 1 checked (state picture indices 1 and 2).
+    for (int image = 0; image < 2; ++image) {
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+        HGDIOBJ before = SelectObject(dc, bitmap);
+        RECT whole = {0, 0, width, height};
+        Fill(dc, whole, colours.field);
+        const int side = std::min(width, height) - 2;
+        RECT mark = {(width - side) / 2, (height - side) / 2, (width - side) / 2 + side,
+                     (height - side) / 2 + side};
+        DrawCheckMark(dc, mark, image == 1 ? BST_CHECKED : BST_UNCHECKED, colours.field,
+                      colours.greyText, colours.text);
+        SelectObject(dc, before);
+        ImageList_AddMasked(list, bitmap, colours.field);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(dc);
+    ReleaseDC(NULL, screen);
+    return list;
+}
+
+namespace {
+
 // ---- scroll bars ----
 
 void DrawScrollBar(HDC dc, const RECT& bar, bool vertical, const SCROLLBARINFO& info,
@@ -1151,11 +1237,47 @@ LRESULT PaintCustomDraw(NMCUSTOMDRAW& draw, const SchemeColours& colours)
             return CDRF_DODEFAULT;
         }
     }
+    if (kind == WindowKind::TreeView) {
+        if (draw.dwDrawStage == CDDS_PREPAINT)
+            return CDRF_NOTIFYITEMDRAW;
+        if (draw.dwDrawStage == CDDS_ITEMPREPAINT) {
+            // The selected item of a tree without the focus would show the
+            // light button face.
+            NMTVCUSTOMDRAW& item = reinterpret_cast<NMTVCUSTOMDRAW&>(draw);
+            if ((draw.uItemState & CDIS_SELECTED) != 0 && GetFocus() != draw.hdr.hwndFrom) {
+                item.clrText = colours.text;
+                item.clrTextBk = colours.pressedFace;
+            }
+            return CDRF_NOTIFYPOSTPAINT;
+        }
+        if (draw.dwDrawStage == CDDS_ITEMPOSTPAINT)
+            PaintTreeButton(reinterpret_cast<NMTVCUSTOMDRAW&>(draw), colours);
+        return CDRF_DODEFAULT;
+    }
     if (kind == WindowKind::TrackBar) {
         if (draw.dwDrawStage == CDDS_PREPAINT)
             return CDRF_NOTIFYITEMDRAW;
         if (draw.dwDrawStage == CDDS_ITEMPREPAINT)
             return PaintTrackPart(draw, colours);
+    }
+    return CDRF_DODEFAULT;
+}
+
+LRESULT ColourListItem(NMLVCUSTOMDRAW& draw, const SchemeColours& colours)
+{
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
+        return CDRF_DODEFAULT;
+    // A selected row of a list without the focus would show the light
+    // button face; it shows the pressed face instead.
+    HWND list = draw.nmcd.hdr.hwndFrom;
+    const int index = static_cast<int>(draw.nmcd.dwItemSpec);
+    if (GetFocus() != list &&
+        (SendMessageW(list, LVM_GETITEMSTATE, index, LVIS_SELECTED) & LVIS_SELECTED) != 0) {
+        draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+        draw.clrText = colours.text;
+        draw.clrTextBk = colours.pressedFace;
     }
     return CDRF_DODEFAULT;
 }

@@ -46,6 +46,9 @@ void PaintOver(HWND window, const SchemeColours& colours, ScrollBarsDrawn& drawn
 // The answer to NM_CUSTOMDRAW from a button, a tool bar or a track bar,
 // painted dark; CDRF_DODEFAULT for anything else.
 LRESULT PaintCustomDraw(NMCUSTOMDRAW& draw, const SchemeColours& colours);
+// Gives a list view's selected row of a list without the focus dark colours
+// (NM_CUSTOMDRAW from the list); what to add to the answer.
+LRESULT ColourListItem(NMLVCUSTOMDRAW& draw, const SchemeColours& colours);
 // Paints an item of an extended combo box's list (WM_DRAWITEM from its combo
 // box); false when it is not one.
 bool PaintExtendedComboItem(HWND comboEx, const DRAWITEMSTRUCT& item, const SchemeColours& colours);
@@ -55,6 +58,10 @@ bool HasScrollBars(HWND window, WindowKind kind);
 // Paints a child window's border and its scroll bars dark: always (after
 // WM_NCPAINT), or only when they differ from the ones drawn last.
 void PaintFrame(HWND window, const SchemeColours& colours, ScrollBarsDrawn& drawn, bool always);
+
+// The state pictures of a list view's check boxes (none, unchecked, checked)
+// drawn dark, at the size of the class's own.
+HIMAGELIST MakeDarkCheckBoxes(int width, int height, const SchemeColours& colours);
 
 // Gives the rich text box's text of the automatic colour the colour `text`
 // (dark), or gives text of that colour the automatic colour back (light),
