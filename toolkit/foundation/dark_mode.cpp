@@ -197,7 +197,8 @@ typedef HRESULT(WINAPI* SetWindowThemeFunction)(HWND, LPCWSTR, LPCWSTR);
 
 // A control drawn by the visual style takes its colours from the style and
 // not from the messages above: in dark mode the controls are drawn without
-// it (an empty theme name), and take the style back in light mode.
+// it (a theme name of one space, which names no theme; Wine keeps the
+// style for an empty name), and take the style back in light mode.
 void UseVisualStyle(HWND window, bool use)
 {
     static SetWindowThemeFunction setTheme = []() -> SetWindowThemeFunction {
