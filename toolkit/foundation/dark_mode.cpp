@@ -193,6 +193,17 @@ void LightenRichText(HWND box, WindowRecord& record)
 
 // ---- visual styles ----
 
+// A function of a system library, looked up at run time: null where the
+// system has no such library or function.
+template <typename Function>
+Function SystemFunction(const char* library, const char* name)
+{
+    HMODULE module = LoadLibraryA(library);
+    return module != NULL
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
+}
+
 typedef HRESULT(WINAPI* SetWindowThemeFunction)(HWND, LPCWSTR, LPCWSTR);
 
 // A control drawn by the visual style takes its colours from the style and
@@ -201,12 +212,8 @@ typedef HRESULT(WINAPI* SetWindowThemeFunction)(HWND, LPCWSTR, LPCWSTR);
 // style for an empty name), and take the style back in light mode.
 void UseVisualStyle(HWND window, bool use)
 {
-    static SetWindowThemeFunction setTheme = []() -> SetWindowThemeFunction {
-        HMODULE themes = LoadLibraryA("uxtheme.dll");
-        return themes != NULL ? reinterpret_cast<SetWindowThemeFunction>(reinterpret_cast<void*>(
-                                    GetProcAddress(themes, "SetWindowTheme")))
-                              : nullptr;
-    }();
+    static const SetWindowThemeFunction setTheme =
+        SystemFunction<SetWindowThemeFunction>("uxtheme.dll", "SetWindowTheme");
     if (setTheme == nullptr)
         return;
     if (use)
@@ -404,12 +411,8 @@ void AskCaptionToFollow(HWND window, bool dark)
 {
     if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0)
         return;
-    static SetWindowAttributeFunction setAttribute = []() -> SetWindowAttributeFunction {
-        HMODULE dwm = LoadLibraryA("dwmapi.dll");
-        return dwm != NULL ? reinterpret_cast<SetWindowAttributeFunction>(reinterpret_cast<void*>(
-                                 GetProcAddress(dwm, "DwmSetWindowAttribute")))
-                           : nullptr;
-    }();
+    static const SetWindowAttributeFunction setAttribute =
+        SystemFunction<SetWindowAttributeFunction>("dwmapi.dll", "DwmSetWindowAttribute");
     if (setAttribute == nullptr)
         return;
     const BOOL value = dark ? TRUE : FALSE;
