@@ -386,6 +386,34 @@ TEST_F(DarkModeTest, GroupBoxStaysWhenItsFormPaintsUnderIt)
     EXPECT_GT(look.inkPixels, 200) << Describe(look);
 }
 
+TEST_F(DarkModeTest, TaskDialogsBuiltOfWindowsTurnDarkToo)
+{
+    SetDarkMode(DarkMode::On);
+    TaskDialog dialog;
+    dialog.caption = "Dark task";
+    dialog.mainInstruction = "A question";
+    dialog.content = "Some words of content.";
+    dialog.commonButtons = TDCBF_CANCEL_BUTTON;
+    dialog.timer = true;
+    Look look;
+    bool seen = false;
+    dialog.callback = [&](TaskDialog& shown, HWND window, UINT notification, WPARAM, LPARAM) {
+        if (notification == TDN_TIMER && !seen) {
+            seen = true;
+            RECT client;
+            GetClientRect(window, &client);
+            look = LookOf(RepaintedPixels(window, client, 100));
+            shown.ClickButton(IDCANCEL);
+        }
+        return false;
+    };
+    dialog.Show(form);
+    ASSERT_TRUE(seen);
+    EXPECT_LT(Luminance(look.background), 0.05) << Describe(look);
+    EXPECT_FALSE(look.lightPatch) << Describe(look);
+    EXPECT_GE(Contrast(look.ink, look.background), 4.5) << Describe(look);
+}
+
 TEST_F(DarkModeTest, ScrollBarsStayDarkWhenTheSystemRedrawsThem)
 {
     ListBox list("", 120, 10, 10, 160, 100, form);

@@ -3,6 +3,7 @@
 // such export, and the program must still start and show its question. The
 // texts are turned into UTF-16 once for the whole showing and live in one
 // record until TaskDialogIndirect returns.
+#include "../foundation/dark_mode.h"
 #include "task_dialog.h"
 
 #include <string>
@@ -70,6 +71,10 @@ HRESULT CALLBACK Notified(HWND window, UINT notification, WPARAM wParam, LPARAM 
     TaskDialog& dialog = *reinterpret_cast<TaskDialog*>(data);
     if (notification == TDN_DIALOG_CONSTRUCTED || notification == TDN_CREATED)
         dialog.window = window;
+    // Where the system builds its task dialog of windows (Wine does), they
+    // turn dark with the program's forms.
+    if (notification == TDN_CREATED && DarkModeOn())
+        FollowDarkMode(window);
     bool keepOpen = false;
     if (dialog.callback)
         keepOpen = dialog.callback(dialog, window, notification, wParam, lParam);

@@ -256,6 +256,32 @@ void DrawPicture(HDC dc, const ButtonPicture& picture, int x, int y, bool enable
     }
 }
 
+// A command link: an arrow, its text and under it its note.
+void PaintCommandLinkText(HWND button, HDC dc, const std::wstring& text, RECT area, bool enabled,
+                          const SchemeColours& colours)
+{
+    const int side = Scaled(button, 16);
+    RECT arrow = {area.left, area.top + Scaled(button, 6), area.left + side,
+                  area.top + Scaled(button, 6) + side};
+    Arrow(dc, arrow, Pointing::Right, enabled ? colours.text : colours.greyText);
+    area.left = arrow.right + Scaled(button, 6);
+    area.top += Scaled(button, 4);
+    RECT measured = area;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+              DT_WORDBREAK | DT_CALCRECT);
+    Text(dc, text, area, DT_WORDBREAK | DT_LEFT, enabled ? colours.text : colours.greyText);
+    const LRESULT length = SendMessageW(button, BCM_GETNOTELENGTH, 0, 0);
+    if (length <= 0)
+        return;
+    std::wstring note(static_cast<size_t>(length) + 1, L'\0');
+    DWORD room = static_cast<DWORD>(length + 1);
+    SendMessageW(button, BCM_GETNOTE, reinterpret_cast<WPARAM>(&room),
+                 reinterpret_cast<LPARAM>(&note[0]));
+    note.resize(std::wcslen(note.c_str()));
+    area.top = measured.bottom + Scaled(button, 2);
+    Text(dc, note, area, DT_WORDBREAK | DT_LEFT, colours.greyText);
+}
+
 void PaintPushButton(HWND button, HDC dc, const RECT& client, LONG style, LRESULT state,
                      const SchemeColours& colours)
 {
@@ -283,6 +309,11 @@ void PaintPushButton(HWND button, HDC dc, const RECT& client, LONG style, LRESUL
         const int x = pictureAlone ? (area.left + area.right - picture.size.cx) / 2 : area.left;
         DrawPicture(dc, picture, x, (area.top + area.bottom - picture.size.cy) / 2, enabled);
         area.left += picture.size.cx + Scaled(button, 4);
+    }
+    const LONG type = style & BS_TYPEMASK;
+    if (type == BS_COMMANDLINK || type == BS_DEFCOMMANDLINK) {
+        PaintCommandLinkText(button, dc, text, area, enabled, colours);
+        pictureAlone = true;
     }
     if (!pictureAlone)
         ButtonText(dc, text, area, style, HorizontalFormat(style, DT_CENTER),
