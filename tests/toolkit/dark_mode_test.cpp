@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -137,12 +138,65 @@ bool DarkPrefix()
     return value != nullptr && value[0] == '1';
 }
 
-class DarkModeTest : public ::testing::Test {
+// The common controls of version 6 for the windows made while it lives, as
+// a program with the manifest the toolkit gives programs gets them: their
+// own buttons, edit and list boxes, and the visual style.
+class CommonControlsSix {
+public:
+    CommonControlsSix()
+    {
+        char folder[MAX_PATH] = "";
+        GetTempPathA(MAX_PATH, folder);
+        path_ = std::string(folder) + "dark_mode_test.manifest";
+        const char manifest[] =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+            "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\n"
+            "<dependency><dependentAssembly><assemblyIdentity type=\"win32\" "
+            "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\" "
+            "processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>"
+            "</dependentAssembly></dependency>\n</assembly>\n";
+        HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+        DWORD written = 0;
+        WriteFile(file, manifest, sizeof manifest - 1, &written, NULL);
+        CloseHandle(file);
+        ACTCTXA context = {};
+        context.cbSize = sizeof context;
+        context.lpSource = path_.c_str();
+        handle_ = CreateActCtxA(&context);
+        active_ = handle_ != INVALID_HANDLE_VALUE && ActivateActCtx(handle_, &cookie_);
+    }
+    ~CommonControlsSix()
+    {
+        if (active_)
+            DeactivateActCtx(0, cookie_);
+        if (handle_ != INVALID_HANDLE_VALUE)
+            ReleaseActCtx(handle_);
+        DeleteFileA(path_.c_str());
+    }
+    CommonControlsSix(const CommonControlsSix&) = delete;
+    CommonControlsSix& operator=(const CommonControlsSix&) = delete;
+    bool Active() const { return active_; }
+
+private:
+    std::string path_;
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    ULONG_PTR cookie_ = 0;
+    bool active_ = false;
+};
+
+// Each case runs with the controls of user32 and comctl32 5, as a program
+// without a manifest has them, and with those of comctl32 6 (true).
+class DarkModeTest : public ::testing::TestWithParam<bool> {
 protected:
     Form form;
+    std::unique_ptr<CommonControlsSix> six;
 
     void SetUp() override
     {
+        if (GetParam()) {
+            six = std::make_unique<CommonControlsSix>();
+            ASSERT_TRUE(six->Active());
+        }
         SetDarkMode(DarkMode::Off);
         ASSERT_TRUE(form.Create("Dark", 10, 10, 640, 460, kFormDialog));
         // The pixels are read from the screen: nothing may cover the form.
@@ -154,8 +208,14 @@ protected:
         SetDarkMode(DarkMode::Off);
         form.Destroy();
         PumpMessages();
+        six.reset();
     }
 };
+
+INSTANTIATE_TEST_SUITE_P(Controls, DarkModeTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Version6" : "Classic";
+                         });
 
 // One control of each class the toolkit makes, with or without text of its
 // own, placed below the tool bar, which takes the top of the form.
@@ -255,6 +315,8 @@ std::vector<Sample> Samples()
         {"track bar", [](Form& f) { return Track(116, 400, 115, 200, 30, f).hwnd; }, false},
         {"scroll bar", [](Form& f) { return ScrollBar(117, 400, 155, 200, 18, f).hwnd; }, false},
         {"spin box", [](Form& f) { return spinBox("7", 118, 400, 185, 100, 24, f).hwnd; }, true},
+        {"date picker",
+         [](Form& f) { return DateTimePicker("", 125, 180, 385, 200, 24, f).hwnd; }, true},
         {"month calendar",
          [](Form& f) { return MonthCalendar("", 119, 400, 220, 220, 160, f).hwnd; }, true},
     };
@@ -298,7 +360,7 @@ std::vector<HWND> Parts(HWND control)
     return parts;
 }
 
-TEST_F(DarkModeTest, EveryClassIsDarkWithReadableText)
+TEST_P(DarkModeTest, EveryClassIsDarkWithReadableText)
 {
     // Half the controls are there before the switch, half come after it.
     GiveMenuBar(form.hwnd);
@@ -343,7 +405,7 @@ INT_PTR CALLBACK ChooseLightProc(HWND, UINT message, WPARAM wParam, LPARAM)
     return FALSE;
 }
 
-TEST_F(DarkModeTest, SwitchingBackGivesTheLightPixelsBack)
+TEST_P(DarkModeTest, SwitchingBackGivesTheLightPixelsBack)
 {
     GiveMenuBar(form.hwnd);
     form.DialogProcedure = ChooseLightProc;
@@ -372,7 +434,7 @@ TEST_F(DarkModeTest, SwitchingBackGivesTheLightPixelsBack)
     EXPECT_EQ(differing, 0);
 }
 
-TEST_F(DarkModeTest, GroupBoxStaysWhenItsFormPaintsUnderIt)
+TEST_P(DarkModeTest, GroupBoxStaysWhenItsFormPaintsUnderIt)
 {
     GroupBox group("Group", 124, 10, 60, 200, 80, form);
     SetDarkMode(DarkMode::On);
@@ -386,7 +448,7 @@ TEST_F(DarkModeTest, GroupBoxStaysWhenItsFormPaintsUnderIt)
     EXPECT_GT(look.inkPixels, 200) << Describe(look);
 }
 
-TEST_F(DarkModeTest, TaskDialogsBuiltOfWindowsTurnDarkToo)
+TEST_P(DarkModeTest, TaskDialogsBuiltOfWindowsTurnDarkToo)
 {
     SetDarkMode(DarkMode::On);
     TaskDialog dialog;
@@ -414,7 +476,7 @@ TEST_F(DarkModeTest, TaskDialogsBuiltOfWindowsTurnDarkToo)
     EXPECT_GE(Contrast(look.ink, look.background), 4.5) << Describe(look);
 }
 
-TEST_F(DarkModeTest, ScrollBarsStayDarkWhenTheSystemRedrawsThem)
+TEST_P(DarkModeTest, ScrollBarsStayDarkWhenTheSystemRedrawsThem)
 {
     ListBox list("", 120, 10, 10, 160, 100, form);
     for (int i = 0; i < 40; ++i)
@@ -430,7 +492,7 @@ TEST_F(DarkModeTest, ScrollBarsStayDarkWhenTheSystemRedrawsThem)
     EXPECT_FALSE(look.lightPatch) << Describe(look);
 }
 
-TEST_F(DarkModeTest, ProgramColoursStayAndRichTextKeepsItsOwn)
+TEST_P(DarkModeTest, ProgramColoursStayAndRichTextKeepsItsOwn)
 {
     TableView table("", 121, 10, 10, 200, 80, form);
     table.AddColumn("Name", 100);
@@ -466,7 +528,7 @@ TEST_F(DarkModeTest, ProgramColoursStayAndRichTextKeepsItsOwn)
     EXPECT_EQ(cream, static_cast<COLORREF>(SendMessageA(table.hwnd, LVM_GETBKCOLOR, 0, 0)));
 }
 
-TEST_F(DarkModeTest, FollowsTheSystemSettingAndItsChange)
+TEST_P(DarkModeTest, FollowsTheSystemSettingAndItsChange)
 {
     Label words("Words", 123, 10, 10, 200, 20, form);
     const bool startsDark = SystemUsesDarkMode();

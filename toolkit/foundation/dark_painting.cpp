@@ -1022,19 +1022,43 @@ void PaintCalendarButtons(HWND calendar, const SchemeColours& colours)
     ReleaseDC(calendar, dc);
 }
 
-// A date picker's drop-down button.
-void PaintDatePicker(HWND picker, const SchemeColours& colours)
+// A date picker: its date as text, and its drop-down button (the class
+// draws its text in the system's window text colour whatever its colours).
+void PaintDatePicker(HWND picker, HDC dc, const SchemeColours& colours)
 {
-    DATETIMEPICKERINFO info = {};
-    info.cbSize = sizeof info;
-    if (!SendMessageW(picker, DTM_GETDATETIMEPICKERINFO, 0, reinterpret_cast<LPARAM>(&info)) ||
-        IsRectEmpty(&info.rcButton))
-        return;
-    HDC dc = GetDC(picker);
-    Fill(dc, info.rcButton, colours.face);
-    Frame(dc, info.rcButton, colours.border);
-    Arrow(dc, info.rcButton, Pointing::Down, IsWindowEnabled(picker) ? colours.text : colours.greyText);
-    ReleaseDC(picker, dc);
+    RECT client;
+    GetClientRect(picker, &client);
+    Fill(dc, client, colours.field);
+    const LONG style = GetWindowLongW(picker, GWL_STYLE);
+    RECT area = client;
+    area.left += Scaled(picker, 3);
+    if ((style & DTS_UPDOWN) == 0) {
+        DATETIMEPICKERINFO info = {};
+        info.cbSize = sizeof info;
+        RECT button = {client.right - GetSystemMetrics(SM_CXVSCROLL), client.top, client.right,
+                       client.bottom};
+        if (SendMessageW(picker, DTM_GETDATETIMEPICKERINFO, 0, reinterpret_cast<LPARAM>(&info)) &&
+            !IsRectEmpty(&info.rcButton))
+            button = info.rcButton;
+        Fill(dc, button, colours.face);
+        Frame(dc, button, colours.border);
+        Arrow(dc, button, Pointing::Down, IsWindowEnabled(picker) ? colours.text : colours.greyText);
+        area.right = button.left;
+    }
+    FontIn font(dc, picker);
+    const std::wstring text = WindowTextOf(picker);
+    Text(dc, text, area, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX,
+         IsWindowEnabled(picker) ? colours.text : colours.greyText);
+    if (GetFocus() == picker && ShowsFocus(picker)) {
+        RECT measured = area;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+                  DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
+        measured.top = area.top + 2;
+        measured.bottom = area.bottom - 2;
+        SetTextColor(dc, colours.text);
+        SetBkColor(dc, colours.field);
+        DrawFocusRect(dc, &measured);
+    }
 }
 
 void PaintScrollBarControl(HWND bar, const SchemeColours& colours, ScrollBarsDrawn& drawn)
@@ -1162,6 +1186,8 @@ bool PaintsItself(WindowKind kind, HWND window)
         return true;
     case WindowKind::Progress:
         return (style & PBS_MARQUEE) == 0;
+    case WindowKind::DatePicker:
+        return true;
     default:
         return false;
     }
@@ -1196,7 +1222,7 @@ bool ChangesButtonLook(UINT message)
 bool PaintsOver(WindowKind kind)
 {
     return kind == WindowKind::ComboBox || kind == WindowKind::ScrollBar ||
-           kind == WindowKind::DatePicker || kind == WindowKind::MonthCalendar;
+           kind == WindowKind::MonthCalendar;
 }
 
 void PaintWindow(HWND window, HDC dc, const SchemeColours& colours)
@@ -1223,6 +1249,9 @@ void PaintWindow(HWND window, HDC dc, const SchemeColours& colours)
     case WindowKind::Progress:
         PaintProgress(window, dc, colours);
         break;
+    case WindowKind::DatePicker:
+        PaintDatePicker(window, dc, colours);
+        break;
     default:
         break;
     }
@@ -1233,8 +1262,6 @@ void PaintOver(HWND window, const SchemeColours& colours, ScrollBarsDrawn& drawn
     const WindowKind kind = KindOf(window);
     if (kind == WindowKind::ComboBox)
         PaintComboBox(window, colours);
-    else if (kind == WindowKind::DatePicker)
-        PaintDatePicker(window, colours);
     else if (kind == WindowKind::MonthCalendar)
         PaintCalendarButtons(window, colours);
     else
