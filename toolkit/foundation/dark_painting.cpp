@@ -325,14 +325,16 @@ LRESULT PaintToolButton(NMTBCUSTOMDRAW& draw, const SchemeColours& colours)
         RECT label = {x, area.top, area.right, area.bottom};
         Text(dc, text, label, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS, ink);
     } else {
+        // A bar with pictures keeps their row above every label, as the bar
+        // does, so labels of buttons without a picture line up with the rest.
         int y = area.top + Scaled(bar, 3);
-        if (hasPicture) {
-            if (text[0] == L'\0')
-                y = (area.top + area.bottom - height) / 2;
+        if (hasPicture && text[0] == L'\0')
+            y = (area.top + area.bottom - height) / 2;
+        if (hasPicture)
             ImageList_Draw(pictures, info.iImage, dc, (area.left + area.right - width) / 2, y,
                            greyed ? ILD_BLEND50 : ILD_TRANSPARENT);
+        if (pictures != NULL)
             y += height + 1;
-        }
         RECT label = {area.left + 1, y, area.right - 1, area.bottom};
         if (text[0] != L'\0')
             Text(dc, text, label, DT_SINGLELINE | DT_TOP | DT_CENTER | DT_END_ELLIPSIS, ink);
