@@ -192,9 +192,7 @@ void PaintPushButton(HWND button, HDC dc, const RECT& client, LONG style, LRESUL
     if ((state & BST_FOCUS) != 0 && ShowsFocus(button)) {
         RECT focus = client;
         InflateRect(&focus, -3, -3);
-        SetTextColor(dc, colours.text);
-        SetBkColor(dc, face);
-        DrawFocusRect(dc, &focus);
+        FocusFrame(dc, focus, colours.text, face);
     }
 }
 
@@ -282,9 +280,7 @@ void PaintCheckBox(HWND button, HDC dc, const RECT& client, LONG style, LRESULT 
         RECT focus = drawn;
         InflateRect(&focus, 1, 0);
         IntersectRect(&focus, &focus, &client);
-        SetTextColor(dc, colours.text);
-        SetBkColor(dc, colours.window);
-        DrawFocusRect(dc, &focus);
+        FocusFrame(dc, focus, colours.text, colours.window);
     }
 }
 

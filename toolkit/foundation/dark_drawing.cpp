@@ -104,6 +104,13 @@ bool ShowsFocus(HWND window)
     return (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
 }
 
+void FocusFrame(HDC dc, const RECT& area, COLORREF text, COLORREF back)
+{
+    SetTextColor(dc, text);
+    SetBkColor(dc, back);
+    DrawFocusRect(dc, &area);
+}
+
 // Leaves the window's visible children out of what the device context paints.
 void LeaveOutChildren(HWND window, HDC dc)
 {

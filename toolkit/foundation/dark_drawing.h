@@ -39,6 +39,9 @@ private:
 
 void Text(HDC dc, const std::wstring& text, RECT area, UINT format, COLORREF colour);
 bool ShowsFocus(HWND window);
+// The dotted focus frame, which inverts: drawn with the text and background
+// colours the area shows, so it stays visible on them.
+void FocusFrame(HDC dc, const RECT& area, COLORREF text, COLORREF back);
 // Leaves the window's visible children out of what the device context paints.
 void LeaveOutChildren(HWND window, HDC dc);
 

@@ -105,60 +105,105 @@ bool IsDefaultColour(COLORREF colour, int systemColour)
            colour == GetSysColor(systemColour);
 }
 
-// Gives the window a dark colour through its set message, when the colour
-// it has is the default, and keeps what it had.
-// A class's colours go together: a text colour is given only with the
-// background (the first of its group), so text stays readable on a
-// background the program chose.
-void GiveColour(HWND window, WindowRecord& record, int slot, UINT getMessage, UINT setMessage,
-                WPARAM which, int systemColour, COLORREF dark, bool first = false,
-                bool colourInLParam = true)
-{
-    const COLORREF before = static_cast<COLORREF>(SendMessageW(window, getMessage, which, 0));
-    if (first ? !IsDefaultColour(before, systemColour) : record.colours.empty())
-        return;
-    if (colourInLParam)
-        SendMessageW(window, setMessage, which, static_cast<LPARAM>(dark));
-    else
-        SendMessageW(window, setMessage, static_cast<WPARAM>(dark), 0);
-    record.colours[slot] = {before, dark};
-}
-
-// Gives back the colour of the slot when the window still has the dark one.
-void GiveBackColour(HWND window, WindowRecord& record, int slot, UINT getMessage,
-                    UINT setMessage, WPARAM which, bool colourInLParam = true)
-{
-    auto kept = record.colours.find(slot);
-    if (kept == record.colours.end())
-        return;
-    const COLORREF now = static_cast<COLORREF>(SendMessageW(window, getMessage, which, 0));
-    if (now == kept->second.given) {
-        if (colourInLParam)
-            SendMessageW(window, setMessage, which, static_cast<LPARAM>(kept->second.before));
-        else
-            SendMessageW(window, setMessage, static_cast<WPARAM>(kept->second.before), 0);
-    }
-    record.colours.erase(kept);
-}
-
-// The calendar's colours, as a month calendar holds them and as a date
-// picker holds its drop-down calendar's.
-struct CalendarColour {
+// A colour a class holds and answers through a pair of messages: which
+// kind of window, the slot it is kept under, its get and set messages and
+// the index they take, the system colour it follows by default, and the
+// dark colour it takes.
+struct MessageColour {
+    WindowKind kind;
     int slot;
-    int which;
+    UINT get;
+    UINT set;
+    WPARAM which;
     int systemColour;
     COLORREF SchemeColours::*dark;
 };
-// The month's background comes first: the others go with it.
-const CalendarColour kCalendarColours[] = {
-    {kCalendarMonthBack, MCSC_MONTHBK, COLOR_WINDOW, &SchemeColours::field},
-    {kCalendarBack, MCSC_BACKGROUND, COLOR_WINDOW, &SchemeColours::window},
-    {kCalendarText, MCSC_TEXT, COLOR_WINDOWTEXT, &SchemeColours::text},
-    {kCalendarTrailing, MCSC_TRAILINGTEXT, COLOR_GRAYTEXT, &SchemeColours::greyText},
-    // The title's background is also the colour of the days' names.
-    {kCalendarTitleBack, MCSC_TITLEBK, COLOR_ACTIVECAPTION, &SchemeColours::accent},
-    {kCalendarTitleText, MCSC_TITLETEXT, COLOR_WINDOW, &SchemeColours::text},
+
+// A class's colours go together, its background first: a text colour is
+// given only with the background, so text stays readable on a background
+// the program chose. The month's background leads a calendar's colours,
+// as a month calendar holds them and as a date picker holds those of its
+// drop-down calendar; a calendar's title background is also the colour of
+// the days' names.
+const MessageColour kMessageColours[] = {
+    {WindowKind::ListView, kListBack, LVM_GETBKCOLOR, LVM_SETBKCOLOR, 0,
+     COLOR_WINDOW, &SchemeColours::field},
+    {WindowKind::ListView, kListText, LVM_GETTEXTCOLOR, LVM_SETTEXTCOLOR, 0,
+     COLOR_WINDOWTEXT, &SchemeColours::text},
+    {WindowKind::ListView, kListTextBack, LVM_GETTEXTBKCOLOR, LVM_SETTEXTBKCOLOR, 0,
+     COLOR_WINDOW, &SchemeColours::field},
+    {WindowKind::TreeView, kTreeBack, TVM_GETBKCOLOR, TVM_SETBKCOLOR, 0,
+     COLOR_WINDOW, &SchemeColours::field},
+    {WindowKind::TreeView, kTreeText, TVM_GETTEXTCOLOR, TVM_SETTEXTCOLOR, 0,
+     COLOR_WINDOWTEXT, &SchemeColours::text},
+    {WindowKind::TreeView, kTreeLine, TVM_GETLINECOLOR, TVM_SETLINECOLOR, 0,
+     COLOR_GRAYTEXT, &SchemeColours::border},
+    {WindowKind::ReBar, kRebarBack, RB_GETBKCOLOR, RB_SETBKCOLOR, 0,
+     COLOR_BTNFACE, &SchemeColours::window},
+    {WindowKind::ReBar, kRebarText, RB_GETTEXTCOLOR, RB_SETTEXTCOLOR, 0,
+     COLOR_BTNTEXT, &SchemeColours::text},
+    {WindowKind::MonthCalendar, kCalendarMonthBack, MCM_GETCOLOR, MCM_SETCOLOR, MCSC_MONTHBK,
+     COLOR_WINDOW, &SchemeColours::field},
+    {WindowKind::MonthCalendar, kCalendarBack, MCM_GETCOLOR, MCM_SETCOLOR, MCSC_BACKGROUND,
+     COLOR_WINDOW, &SchemeColours::window},
+    {WindowKind::MonthCalendar, kCalendarText, MCM_GETCOLOR, MCM_SETCOLOR, MCSC_TEXT,
+     COLOR_WINDOWTEXT, &SchemeColours::text},
+    {WindowKind::MonthCalendar, kCalendarTrailing, MCM_GETCOLOR, MCM_SETCOLOR, MCSC_TRAILINGTEXT,
+     COLOR_GRAYTEXT, &SchemeColours::greyText},
+    {WindowKind::MonthCalendar, kCalendarTitleBack, MCM_GETCOLOR, MCM_SETCOLOR, MCSC_TITLEBK,
+     COLOR_ACTIVECAPTION, &SchemeColours::accent},
+    {WindowKind::MonthCalendar, kCalendarTitleText, MCM_GETCOLOR, MCM_SETCOLOR, MCSC_TITLETEXT,
+     COLOR_WINDOW, &SchemeColours::text},
+    {WindowKind::DatePicker, kCalendarMonthBack, DTM_GETMCCOLOR, DTM_SETMCCOLOR, MCSC_MONTHBK,
+     COLOR_WINDOW, &SchemeColours::field},
+    {WindowKind::DatePicker, kCalendarBack, DTM_GETMCCOLOR, DTM_SETMCCOLOR, MCSC_BACKGROUND,
+     COLOR_WINDOW, &SchemeColours::window},
+    {WindowKind::DatePicker, kCalendarText, DTM_GETMCCOLOR, DTM_SETMCCOLOR, MCSC_TEXT,
+     COLOR_WINDOWTEXT, &SchemeColours::text},
+    {WindowKind::DatePicker, kCalendarTrailing, DTM_GETMCCOLOR, DTM_SETMCCOLOR, MCSC_TRAILINGTEXT,
+     COLOR_GRAYTEXT, &SchemeColours::greyText},
+    {WindowKind::DatePicker, kCalendarTitleBack, DTM_GETMCCOLOR, DTM_SETMCCOLOR, MCSC_TITLEBK,
+     COLOR_ACTIVECAPTION, &SchemeColours::accent},
+    {WindowKind::DatePicker, kCalendarTitleText, DTM_GETMCCOLOR, DTM_SETMCCOLOR, MCSC_TITLETEXT,
+     COLOR_WINDOW, &SchemeColours::text},
 };
+
+// Gives the window its class's dark colours through their set messages
+// when its background is the default, and keeps what it had.
+void GiveColours(HWND window, WindowRecord& record)
+{
+    bool background = true;
+    for (const MessageColour& colour : kMessageColours) {
+        if (colour.kind != record.kind)
+            continue;
+        const COLORREF before =
+            static_cast<COLORREF>(SendMessageW(window, colour.get, colour.which, 0));
+        const bool first = background;
+        background = false;
+        if (first ? !IsDefaultColour(before, colour.systemColour) : record.colours.empty())
+            return;
+        const COLORREF dark = kDark.*colour.dark;
+        SendMessageW(window, colour.set, colour.which, static_cast<LPARAM>(dark));
+        record.colours[colour.slot] = {before, dark};
+    }
+}
+
+// Gives back each kept colour the window still has the dark one of.
+void GiveColoursBack(HWND window, WindowRecord& record)
+{
+    for (const MessageColour& colour : kMessageColours) {
+        if (colour.kind != record.kind)
+            continue;
+        auto kept = record.colours.find(colour.slot);
+        if (kept == record.colours.end())
+            continue;
+        const COLORREF now =
+            static_cast<COLORREF>(SendMessageW(window, colour.get, colour.which, 0));
+        if (now == kept->second.given)
+            SendMessageW(window, colour.set, colour.which, static_cast<LPARAM>(kept->second.before));
+        record.colours.erase(kept);
+    }
+}
 
 // A rich text box has no message that reads its background: setting one
 // answers the colour before, which is put back when it was the program's.
@@ -299,23 +344,10 @@ void Darken(HWND window, WindowRecord& record)
 {
     if (IsControl(window, record))
         UseVisualStyle(window, false);
+    GiveColours(window, record);
     switch (record.kind) {
     case WindowKind::ListView:
-        GiveColour(window, record, kListBack, LVM_GETBKCOLOR, LVM_SETBKCOLOR, 0, COLOR_WINDOW,
-                   kDark.field, true);
-        GiveColour(window, record, kListText, LVM_GETTEXTCOLOR, LVM_SETTEXTCOLOR, 0,
-                   COLOR_WINDOWTEXT, kDark.text);
-        GiveColour(window, record, kListTextBack, LVM_GETTEXTBKCOLOR, LVM_SETTEXTBKCOLOR, 0,
-                   COLOR_WINDOW, kDark.field);
         DarkenCheckBoxes(window, record);
-        break;
-    case WindowKind::TreeView:
-        GiveColour(window, record, kTreeBack, TVM_GETBKCOLOR, TVM_SETBKCOLOR, 0, COLOR_WINDOW,
-                   kDark.field, true);
-        GiveColour(window, record, kTreeText, TVM_GETTEXTCOLOR, TVM_SETTEXTCOLOR, 0,
-                   COLOR_WINDOWTEXT, kDark.text);
-        GiveColour(window, record, kTreeLine, TVM_GETLINECOLOR, TVM_SETLINECOLOR, 0,
-                   COLOR_GRAYTEXT, kDark.border);
         break;
     case WindowKind::RichText:
         DarkenRichText(window, record);
@@ -330,21 +362,7 @@ void Darken(HWND window, WindowRecord& record)
             SendMessageW(window, PBM_SETBKCOLOR, 0, before);
         break;
     }
-    case WindowKind::MonthCalendar:
-    case WindowKind::DatePicker: {
-        const bool picker = record.kind == WindowKind::DatePicker;
-        for (const CalendarColour& colour : kCalendarColours)
-            GiveColour(window, record, colour.slot, picker ? DTM_GETMCCOLOR : MCM_GETCOLOR,
-                       picker ? DTM_SETMCCOLOR : MCM_SETCOLOR, colour.which,
-                       colour.systemColour, kDark.*colour.dark,
-                       colour.slot == kCalendarMonthBack);
-        break;
-    }
     case WindowKind::ReBar:
-        GiveColour(window, record, kRebarBack, RB_GETBKCOLOR, RB_SETBKCOLOR, 0, COLOR_BTNFACE,
-                   kDark.window, true);
-        GiveColour(window, record, kRebarText, RB_GETTEXTCOLOR, RB_SETTEXTCOLOR, 0,
-                   COLOR_BTNTEXT, kDark.text);
         ColourBands(window, record, true);
         break;
     default:
@@ -356,17 +374,10 @@ void Lighten(HWND window, WindowRecord& record)
 {
     if (IsControl(window, record))
         UseVisualStyle(window, true);
+    GiveColoursBack(window, record);
     switch (record.kind) {
     case WindowKind::ListView:
-        GiveBackColour(window, record, kListBack, LVM_GETBKCOLOR, LVM_SETBKCOLOR, 0);
-        GiveBackColour(window, record, kListText, LVM_GETTEXTCOLOR, LVM_SETTEXTCOLOR, 0);
-        GiveBackColour(window, record, kListTextBack, LVM_GETTEXTBKCOLOR, LVM_SETTEXTBKCOLOR, 0);
         LightenCheckBoxes(window, record);
-        break;
-    case WindowKind::TreeView:
-        GiveBackColour(window, record, kTreeBack, TVM_GETBKCOLOR, TVM_SETBKCOLOR, 0);
-        GiveBackColour(window, record, kTreeText, TVM_GETTEXTCOLOR, TVM_SETTEXTCOLOR, 0);
-        GiveBackColour(window, record, kTreeLine, TVM_GETLINECOLOR, TVM_SETLINECOLOR, 0);
         break;
     case WindowKind::RichText:
         LightenRichText(window, record);
@@ -382,17 +393,7 @@ void Lighten(HWND window, WindowRecord& record)
         }
         break;
     }
-    case WindowKind::MonthCalendar:
-    case WindowKind::DatePicker: {
-        const bool picker = record.kind == WindowKind::DatePicker;
-        for (const CalendarColour& colour : kCalendarColours)
-            GiveBackColour(window, record, colour.slot, picker ? DTM_GETMCCOLOR : MCM_GETCOLOR,
-                           picker ? DTM_SETMCCOLOR : MCM_SETCOLOR, colour.which);
-        break;
-    }
     case WindowKind::ReBar:
-        GiveBackColour(window, record, kRebarBack, RB_GETBKCOLOR, RB_SETBKCOLOR, 0);
-        GiveBackColour(window, record, kRebarText, RB_GETTEXTCOLOR, RB_SETTEXTCOLOR, 0);
         ColourBands(window, record, false);
         break;
     default:

@@ -85,9 +85,7 @@ void PaintTab(HWND tab, HDC dc, const SchemeColours& colours)
         if (chosen && GetFocus() == tab && ShowsFocus(tab)) {
             RECT focus = place;
             InflateRect(&focus, -3, -3);
-            SetTextColor(dc, colours.text);
-            SetBkColor(dc, colours.window);
-            DrawFocusRect(dc, &focus);
+            FocusFrame(dc, focus, colours.text, colours.window);
         }
     }
 }
@@ -512,9 +510,7 @@ void PaintDatePicker(HWND picker, HDC dc, const SchemeColours& colours)
                   DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
         measured.top = area.top + 2;
         measured.bottom = area.bottom - 2;
-        SetTextColor(dc, colours.text);
-        SetBkColor(dc, colours.field);
-        DrawFocusRect(dc, &measured);
+        FocusFrame(dc, measured, colours.text, colours.field);
     }
 }
 
@@ -818,9 +814,7 @@ bool PaintExtendedComboItem(HWND comboEx, const DRAWITEMSTRUCT& item, const Sche
     Text(item.hDC, text, label, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX,
          chosen ? colours.selectionText : colours.text);
     if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
-        SetTextColor(item.hDC, colours.text);
-        SetBkColor(item.hDC, colours.field);
-        DrawFocusRect(item.hDC, &item.rcItem);
+        FocusFrame(item.hDC, item.rcItem, colours.text, colours.field);
     }
     return true;
 }
