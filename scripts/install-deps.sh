@@ -24,8 +24,40 @@ if [ -n "$need" ]; then
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         $SUDO dpkg --add-architecture i386
     fi
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $need >/dev/null
+    # A mirror being synced answers with index files of the wrong size for a
+    # while ("Mirror sync in progress?"), and apt-get update then fails as a
+    # whole although most indexes came. Try again after a pause; if one index
+    # still fails, go on with the ones that came: the install below says
+    # plainly which package it could not find.
+    tries=0
+    until $SUDO apt-get update -qq; do
+        tries=$((tries + 1))
+        if [ "$tries" -ge 4 ]; then
+            echo "NOTE: apt-get update kept failing; installing from the indexes it did fetch" >&2
+            break
+        fi
+        echo "apt-get update failed (try $tries of 4); trying again in $((tries * 20)) s" >&2
+        sleep $((tries * 20))
+    done
+    install() {
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@" $need >/dev/null
+    }
+    if ! install; then
+        # A package whose file changed on the mirror since the index was read
+        # fails to download: read the indexes again and retry once.
+        echo "apt-get install failed; reading the package indexes again and retrying" >&2
+        sleep 20
+        $SUDO apt-get update -qq || true
+        if ! install; then
+            # Without one architecture's index of updates, an i386 library
+            # (wine32 needs many) is offered only in its release version while
+            # the amd64 one installed is newer, and the two must be equal.
+            # Taking the release's own versions matches them.
+            release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+            echo "NOTE: installing the versions of the $release release itself (an index of its updates did not arrive)" >&2
+            install -t "$release"
+        fi
+    fi
 fi
 
 # Debian installs wine's programs with a -stable suffix and links the plain
