@@ -22,35 +22,55 @@
 
 namespace {
 
-void TakeSteps(HWND dialog)
+// The exit code of a program whose step could not be taken.
+const INT_PTR StepFailed = 2;
+#ifdef STEP_SPEECH
+const UINT SpeakAfterPaint = WM_APP + 1;
+#endif
+
+// Whether every step was taken; a step that cannot be taken ends the
+// program before its window shows, so that the bench reports it instead of
+// timing a step that did nothing.
+bool TakeSteps(HWND dialog)
 {
 #ifdef STEP_SPEECH
-    {
-    // The game's own call, with a word's utterance.
-    static GameState state;
-    std::strcpy(state.speechText, "\"[[h@l'oU]]\"");
-    Speak(state);
-    }
+    // The game speaks its first word once the window has been painted: it
+    // posts itself a message, as this does (SpeakAfterPaint).
+    PostMessageA(dialog, SpeakAfterPaint, 0, 0);
 #endif
 #ifdef STEP_PICTURE
     {
     // The game's first subject's first picture is drawn at random; any
-    // word picture of the shipped content costs the same to decode.
-    String folder = App.Path;
+    // word picture of the shipped content costs the same to decode. The
+    // bench runs every program from the game folder, which is the current
+    // directory (this program's own folder holds no pictures).
+    String folder = System.CurrentDirectory;
     Image picture(folder + String("\\animals\\cat.jpg"));
+    if (picture.IsEmpty()) return false;
     Control main(dialog);
     ImageBox box(1100, 514, 25, 245, 235, main, picture, 1, 0);
     }
 #endif
     (void)dialog;
+    return true;
 }
 
 INT_PTR CALLBACK MinimalProc(HWND dialog, UINT message, WPARAM, LPARAM)
 {
     if (message == WM_INITDIALOG) {
-        TakeSteps(dialog);
+        if (!TakeSteps(dialog)) EndDialog(dialog, StepFailed);
         return TRUE;
     }
+#ifdef STEP_SPEECH
+    if (message == SpeakAfterPaint) {
+        // The game's own call, with a word's utterance.
+        static GameState state;
+        UpdateWindow(dialog);
+        std::strcpy(state.speechText, "\"[[h@l'oU]]\"");
+        Speak(state);
+        return TRUE;
+    }
+#endif
     if (message == WM_CLOSE) {
         EndDialog(dialog, 0);
         return TRUE;
