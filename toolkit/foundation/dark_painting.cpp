@@ -591,14 +591,14 @@ bool ErasesItself(WindowKind kind, HWND window)
     case WindowKind::UpDown:
         return false;
     case WindowKind::Progress:
-        return !PaintsItself(kind, window);
     case WindowKind::Tab:
     case WindowKind::Header:
         return !PaintsItself(kind, window);
-    case WindowKind::Other:
+    case WindowKind::Other: {
         // A class of the program's: its own brush stands, the system's goes.
-        return !IsSystemBrush(reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND))) ||
-               GetClassLongPtrW(window, GCLP_HBRBACKGROUND) == 0;
+        const HBRUSH brush = reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND));
+        return brush == NULL || !IsSystemBrush(brush);
+    }
     default:
         return true;
     }
