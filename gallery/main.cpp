@@ -131,6 +131,20 @@ String Describe(HWND window)
     if (window == mainForm.hwnd)
         return "";
     char kind[64] = "";
+    // The list part of an extended combo box draws its items itself and keeps
+    // no texts (its window text is the chosen item's data): the box it
+    // belongs to tells the item shown.
+    HWND parent = GetParent(window);
+    if (parent != NULL && GetClassNameA(parent, kind, sizeof kind) &&
+        lstrcmpiA(kind, WC_COMBOBOXEXA) == 0) {
+        ComboBox box;
+        box.hwnd = parent;
+        int chosen = box.SelectedIndex;
+        String shown = box.ItemText(chosen);
+        if (shown.empty())
+            return String("A control of class ") + kind;
+        return String(kind) + " \"" + ShortLine(shown) + "\"";
+    }
     GetClassNameA(window, kind, sizeof kind);
     // Forms are windows of the dialog class.
     if (String(kind) == "#32770")
